@@ -1,0 +1,31 @@
+# The two entry points: `make run` and `make test`. Both install what is
+# missing from Debian's packages, then configure and build.
+
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+JOBS ?= $(shell nproc)
+# Set SANITIZE=0 to skip the AddressSanitizer + UndefinedBehaviorSanitizer pass.
+SANITIZE ?= 1
+
+.PHONY: run test deps build build-sanitize
+
+run: build
+	./$(BUILD_DIR)/quillomat
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+ifeq ($(SANITIZE),1)
+	$(MAKE) build-sanitize
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS) -LE nosanitize
+endif
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+build-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUILLOMAT_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j$(JOBS)

@@ -1,0 +1,1 @@
+# The About window's sources.

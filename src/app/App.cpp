@@ -1,0 +1,226 @@
+#include "app/App.h"
+
+#include "BuildInfo.h"
+#include "app/ApplicationServices.h"
+#include "app/InstructionsWindow.h"
+#include "app/LocalizedText.h"
+#include "app/Menu.h"
+#include "app/QuitSignals.h"
+#include "prefs/PreferencesModule.h"
+#include "tester/MainWindow.h"
+#include "update/CheckForUpdateModule.h"
+
+#include <QLocale>
+#include <QThread>
+#include <QTimer>
+#include <QTranslator>
+#include <QUrl>
+
+namespace {
+
+QString eventContext(QObject *receiver, QEvent *event)
+{
+    QString context = receiver ? QString::fromLatin1(receiver->metaObject()->className())
+                               : QStringLiteral("(no receiver)");
+    if (receiver && !receiver->objectName().isEmpty())
+        context += QStringLiteral(" \"%1\"").arg(receiver->objectName());
+    if (event)
+        context += QStringLiteral(" handling event type %1").arg(static_cast<int>(event->type()));
+    return context;
+}
+
+QUrl websiteUrl(const char *path)
+{
+    return QUrl(QString::fromLatin1(BuildInfo::websiteUrl) + QLatin1String(path));
+}
+
+} // namespace
+
+App::App(int &argc, char **argv)
+    : QApplication(argc, argv)
+    , seams_(Seams::defaults())
+{
+    // The tester window decides when the program ends, not the last window.
+    setQuitOnLastWindowClosed(false);
+    setApplicationName(ApplicationNameMBS(this));
+    setApplicationVersion(applicationVersionText());
+
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(), QStringLiteral("quillomat"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")))
+        installTranslator(translator);
+
+    Menu::instance();
+
+    menuHandlers_ = {
+        {QStringLiteral("HelpDocumentation"), &App::_HelpDocumentation_Action},
+        {QStringLiteral("AppleQuit"), &App::_AppleQuit_Action},
+        {QStringLiteral("AppleAbout"), &App::_AppleAbout_Action},
+        {QStringLiteral("HelpContact"), &App::_HelpContact_Action},
+        {QStringLiteral("HelpTranslate"), &App::_HelpTranslate_Action},
+        {QStringLiteral("HelpWebsite"), &App::_HelpWebsite_Action},
+        {QStringLiteral("ApplePreferences"), &App::_ApplePreferences_Action},
+    };
+
+    quitSignals_ = new QuitSignals(this);
+    connect(quitSignals_, &QuitSignals::quitRequested, this, [this] {
+        Event_HandleAppleEvent(nullptr, QStringLiteral("aevt"), QStringLiteral("quit"));
+    });
+    connect(this, &QCoreApplication::aboutToQuit, this, &App::Event_Close);
+}
+
+App::~App()
+{
+    releaseModuleObjects();
+}
+
+App *App::instance()
+{
+    return static_cast<App *>(QCoreApplication::instance());
+}
+
+void App::start()
+{
+    QTimer::singleShot(0, this, &App::Event_Open);
+}
+
+void App::Event_Open()
+{
+    PreferencesModule::loadPreferences();
+
+    MainWindow *mainWindow = MainWindow::instance();
+    // Opening the window may already have ended the program (no game input).
+    if (quitting_)
+        return;
+    mainWindow->show();
+
+    InstructionsWindow::showWithin(mainWindow,
+                                   [] { CheckForUpdateModule::checkForUpdate(); });
+}
+
+void App::Event_Close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    PreferencesModule::savePreferences();
+}
+
+bool App::Event_HandleAppleEvent(QEvent *, const QString &eventClass, const QString &eventId)
+{
+    if (eventClass == QLatin1String("aevt") && eventId == QLatin1String("quit")) {
+        quitApplication();
+        return true;
+    }
+    return false;
+}
+
+bool App::Event_UnhandledException(const ExceptionInfo *exception)
+{
+    displayMessage(unhandledExceptionReport(exception));
+    return true;
+}
+
+bool App::_HelpDocumentation_Action()
+{
+    seams_.openUrl(websiteUrl("/contents.php"));
+    return true;
+}
+
+bool App::_AppleQuit_Action()
+{
+    quitApplication();
+    return true;
+}
+
+bool App::_AppleAbout_Action()
+{
+    return true;
+}
+
+bool App::_HelpContact_Action()
+{
+    seams_.openUrl(websiteUrl("/contacts.php"));
+    return true;
+}
+
+bool App::_HelpTranslate_Action()
+{
+    seams_.openUrl(websiteUrl("/translate.php"));
+    return true;
+}
+
+bool App::_HelpWebsite_Action()
+{
+    seams_.openUrl(websiteUrl(""));
+    return true;
+}
+
+bool App::_ApplePreferences_Action()
+{
+    return true;
+}
+
+void App::displayMessage(const QString &text)
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { displayMessage(text); }, Qt::BlockingQueuedConnection);
+        return;
+    }
+    FrontmostMBS(this, true);
+    QApplication::beep();
+    seams_.showMessageBox(withLineBreaks(text));
+}
+
+void App::quitApplication()
+{
+    if (quitting_)
+        return;
+    MainWindow::instance()->close();
+}
+
+bool App::handleMenuCommand(const QString &itemName)
+{
+    for (const auto &[name, action] : menuHandlers_) {
+        if (name == itemName)
+            return (this->*action)();
+    }
+    return false;
+}
+
+void App::quitWithExitCode0()
+{
+    quitting_ = true;
+    QCoreApplication::exit(0);
+}
+
+void App::releaseModuleObjects()
+{
+    MainWindow::release();
+    Menu::release();
+}
+
+bool App::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ExceptionInfo info;
+        const bool known =
+            describeException(std::current_exception(), {eventContext(receiver, event)}, &info);
+        Event_UnhandledException(known ? &info : nullptr);
+        return true;
+    }
+}
+
+bool App::event(QEvent *event)
+{
+    // The desktop's request to quit the application.
+    if (event->type() == QEvent::Quit) {
+        Event_HandleAppleEvent(event, QStringLiteral("aevt"), QStringLiteral("quit"));
+        event->accept();
+        return true;
+    }
+    return QApplication::event(event);
+}

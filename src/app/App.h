@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/ExceptionReport.h"
+#include "app/Seams.h"
+
+#include <QApplication>
+
+#include <utility>
+#include <vector>
+
+class QuitSignals;
+
+// The application object: start-up, the application-level events, the menu
+// commands, messages to the user and the one road to the end.
+class App final : public QApplication {
+    Q_OBJECT
+
+public:
+    using MenuAction = bool (App::*)();
+
+    App(int &argc, char **argv);
+    ~App() override;
+
+    // The application object of the process.
+    static App *instance();
+
+    // Queues Event_Open as the first event of the event loop.
+    void start();
+
+    void Event_Open();
+    void Event_Close();
+    bool Event_HandleAppleEvent(QEvent *event, const QString &eventClass, const QString &eventId);
+    bool Event_UnhandledException(const ExceptionInfo *exception);
+
+    bool _HelpDocumentation_Action();
+    bool _AppleQuit_Action();
+    bool _AppleAbout_Action();
+    bool _HelpContact_Action();
+    bool _HelpTranslate_Action();
+    bool _HelpWebsite_Action();
+    bool _ApplePreferences_Action();
+
+    // Brings the application to the front, beeps and shows `text` in a plain
+    // message box; returns when the user dismissed it. Any thread may call it:
+    // the box is always shown on the user-interface thread.
+    void displayMessage(const QString &text);
+
+    // Closes the tester window, whose close handler ends the program.
+    void quitApplication();
+
+    // The menu handler table: item name to action, filled once at start-up.
+    const std::vector<std::pair<QString, MenuAction>> &menuHandlers() const
+    {
+        return menuHandlers_;
+    }
+    // Runs the action bound to a menu item's name; false when there is none.
+    bool handleMenuCommand(const QString &itemName);
+
+    Seams &seams() { return seams_; }
+
+    // True once the tester window has asked the application to end.
+    bool isQuitting() const { return quitting_; }
+    // Ends the event loop with exit code 0; the tester window's close handler
+    // is the only caller.
+    void quitWithExitCode0();
+
+    // Releases what lives until the end of the process: the windows still
+    // held and the menu bar. Called after the event loop has ended.
+    static void releaseModuleObjects();
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    std::vector<std::pair<QString, MenuAction>> menuHandlers_;
+    Seams seams_;
+    QuitSignals *quitSignals_ = nullptr;
+    bool quitting_ = false;
+    bool closed_ = false;
+};

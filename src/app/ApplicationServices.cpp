@@ -1,0 +1,51 @@
+#include "app/ApplicationServices.h"
+
+#include "BuildInfo.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <algorithm>
+
+QString ApplicationNameMBS(const QApplication *)
+{
+    return QStringLiteral("Quillomat");
+}
+
+QString ApplicationCreatorCodeMBS(const QApplication *)
+{
+    return QStringLiteral("QLMT");
+}
+
+void FrontmostMBS(QApplication *, bool frontmost)
+{
+    if (!frontmost)
+        return;
+    QWidget *window = QApplication::activeWindow();
+    if (!window) {
+        for (QWidget *candidate : QApplication::topLevelWidgets()) {
+            if (candidate->isVisible() && candidate->isWindow()) {
+                window = candidate;
+                break;
+            }
+        }
+    }
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+}
+
+bool SetTransparencyMBS(QWidget *window, int level)
+{
+    if (!window)
+        return false;
+    const int clamped = std::clamp(level, 0, 255);
+    window->setWindowOpacity(1.0 - clamped / 255.0);
+    return true;
+}
+
+QString applicationVersionText()
+{
+    return QStringLiteral("%1.%2").arg(BuildInfo::versionMajor).arg(BuildInfo::versionMinor);
+}

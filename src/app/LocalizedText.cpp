@@ -1,0 +1,59 @@
+#include "app/LocalizedText.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+QString localizedText(const char *key, const char *defaultText)
+{
+    // Qt gives the key itself back when no translation holds it.
+    const QString translated = qtTrId(key);
+    if (translated == QLatin1String(key))
+        return QString::fromUtf8(defaultText);
+    return translated;
+}
+
+QString withLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+std::span<const LocalizedTextConstant> allLocalizedTextConstants()
+{
+    static constexpr std::array constants{
+        MainWindowText::SelectStaticTextText,
+        MainWindowText::MainListBoxHeading0,
+        MainWindowText::MainListBoxHeading1,
+        MainWindowText::MainListBoxHeading2,
+        MainWindowText::MainListBoxHeading3,
+        MainWindowText::InstructionsStaticTextText,
+        MainWindowText::SavePushButtonCaption,
+        MainWindowText::FileCreatedMessage,
+        MainWindowText::FileNotCreatedMessage,
+        MainWindowText::FileNotExistMessage,
+        InstructionsWindowText::OkPushButtonCaption,
+        InstructionsWindowText::InstructionsStaticTextText,
+        AboutWindowText::DevelopedStaticTextText,
+        CommonMenuModuleText::AppleAboutText,
+        CommonMenuModuleText::ApplePreferencesText,
+        CommonMenuModuleText::AppleQuitText,
+        CommonMenuModuleText::EditClearText,
+        CommonMenuModuleText::EditCopyText,
+        CommonMenuModuleText::EditCutText,
+        CommonMenuModuleText::EditPasteText,
+        CommonMenuModuleText::EditText,
+        CommonMenuModuleText::HelpDocumentationText,
+        CommonMenuModuleText::HelpTranslateText,
+        CommonMenuModuleText::HelpText,
+        CommonMenuModuleText::HelpWebsiteText,
+        CommonMenuModuleText::HelpContactText,
+        CheckForUpdateContainerControlText::CheckCheckBoxCaption,
+        CheckForUpdateThreadText::NewVersionAvailableMessage,
+        ResetPreferencesContainerControlText::ResetCheckBoxCaption,
+        PreferencesWindowText::OkPushButtonCaption,
+        PreferencesWindowText::PreferencesWindowTitle,
+    };
+    return constants;
+}

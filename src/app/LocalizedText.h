@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+// Texts the user sees that a translation may replace. Each one has a key
+// ("Owner.Name") and an English default; every use looks the key up afresh,
+// so a translation loaded for the user's language takes effect at once.
+
+// The translation stored under `key`, or `defaultText` when there is none.
+QString localizedText(const char *key, const char *defaultText);
+
+struct LocalizedTextConstant {
+    const char *key;
+    const char *defaultText;
+
+    QString text() const { return localizedText(key, defaultText); }
+};
+
+// Turns the carriage returns of a text into the line breaks that labels and
+// message boxes show.
+QString withLineBreaks(QString text);
+
+namespace MainWindowText {
+inline constexpr LocalizedTextConstant SelectStaticTextText{"MainWindow.SelectStaticTextText",
+                                                            "Select a USB device:"};
+inline constexpr LocalizedTextConstant MainListBoxHeading0{"MainWindow.MainListBoxHeading0",
+                                                           "Element"};
+inline constexpr LocalizedTextConstant MainListBoxHeading1{"MainWindow.MainListBoxHeading1", "Min"};
+inline constexpr LocalizedTextConstant MainListBoxHeading2{"MainWindow.MainListBoxHeading2", "Now"};
+inline constexpr LocalizedTextConstant MainListBoxHeading3{"MainWindow.MainListBoxHeading3", "Max"};
+inline constexpr LocalizedTextConstant InstructionsStaticTextText{
+    "MainWindow.InstructionsStaticTextText",
+    "Press/move slowly all buttons/sticks in all possible positions/directions, then release them "
+    "to their default value before saving."};
+inline constexpr LocalizedTextConstant SavePushButtonCaption{"MainWindow.SavePushButtonCaption",
+                                                             "Save..."};
+inline constexpr LocalizedTextConstant FileCreatedMessage{
+    "MainWindow.FileCreatedMessage",
+    "The \"%DEVICENAME%.txt\" file was successfully created.\rNow you can quit the application."};
+inline constexpr LocalizedTextConstant FileNotCreatedMessage{
+    "MainWindow.FileNotCreatedMessage", "The \"%DEVICENAME%.txt\" file could not be created."};
+inline constexpr LocalizedTextConstant FileNotExistMessage{
+    "MainWindow.FileNotExistMessage", "The \"%DEVICENAME%.txt\" file does not exist."};
+} // namespace MainWindowText
+
+namespace InstructionsWindowText {
+inline constexpr LocalizedTextConstant OkPushButtonCaption{"InstructionsWindow.OkPushButtonCaption",
+                                                           "Ok"};
+inline constexpr LocalizedTextConstant InstructionsStaticTextText{
+    "InstructionsWindow.InstructionsStaticTextText",
+    "1) Connect right now the USB device you want to test before clicking on the \"Ok\" button "
+    "at the bottom of this window.\r\r"
+    "2) Then click on the \"Ok\" button to access the \"Quillomat\" window.\r\r"
+    "3) In that window, select the USB device you want to test in the popup menu.\r\r"
+    "4) Then press all buttons and move all sticks in all possible positions and directions in "
+    "order to allow \"Quillomat\" to detect the possibilities and limits of your USB device.\r\r"
+    "5) Then release all buttons and sticks to their default position.\r\r"
+    "6) Then click on the \"Save\" button. This will save the values (minimum, default and "
+    "maximum values of each button and stick) into a text file that you can open later with a "
+    "text editor to check its content."};
+} // namespace InstructionsWindowText
+
+namespace AboutWindowText {
+inline constexpr LocalizedTextConstant DevelopedStaticTextText{
+    "AboutWindow.DevelopedStaticTextText", "Developed by \"Brindlecove Software\""};
+} // namespace AboutWindowText
+
+namespace CommonMenuModuleText {
+inline constexpr LocalizedTextConstant AppleAboutText{"CommonMenuModule.AppleAboutText",
+                                                      "About..."};
+inline constexpr LocalizedTextConstant ApplePreferencesText{
+    "CommonMenuModule.ApplePreferencesText", "Preferences..."};
+inline constexpr LocalizedTextConstant AppleQuitText{"CommonMenuModule.AppleQuitText", "Quit"};
+inline constexpr LocalizedTextConstant EditClearText{"CommonMenuModule.EditClearText", "Clear"};
+inline constexpr LocalizedTextConstant EditCopyText{"CommonMenuModule.EditCopyText", "Copy"};
+inline constexpr LocalizedTextConstant EditCutText{"CommonMenuModule.EditCutText", "Cut"};
+inline constexpr LocalizedTextConstant EditPasteText{"CommonMenuModule.EditPasteText", "Paste"};
+inline constexpr LocalizedTextConstant EditText{"CommonMenuModule.EditText", "Edit"};
+inline constexpr LocalizedTextConstant HelpDocumentationText{
+    "CommonMenuModule.HelpDocumentationText", "Read the documentation..."};
+inline constexpr LocalizedTextConstant HelpTranslateText{"CommonMenuModule.HelpTranslateText",
+                                                         "Translate into another language..."};
+inline constexpr LocalizedTextConstant HelpText{"CommonMenuModule.HelpText", "Help"};
+inline constexpr LocalizedTextConstant HelpWebsiteText{"CommonMenuModule.HelpWebsiteText",
+                                                       "Go to the website..."};
+inline constexpr LocalizedTextConstant HelpContactText{"CommonMenuModule.HelpContactText",
+                                                       "Contact us..."};
+} // namespace CommonMenuModuleText
+
+namespace CheckForUpdateContainerControlText {
+inline constexpr LocalizedTextConstant CheckCheckBoxCaption{
+    "CheckForUpdateContainerControl.CheckCheckBoxCaption",
+    "Automatically check for update at launch."};
+} // namespace CheckForUpdateContainerControlText
+
+namespace CheckForUpdateThreadText {
+inline constexpr LocalizedTextConstant NewVersionAvailableMessage{
+    "CheckForUpdateThread.NewVersionAvailableMessage",
+    "Update notification\r\rA new version of %APPLICATIONNAME% is available online.\rYou can "
+    "download it right now from our website."};
+} // namespace CheckForUpdateThreadText
+
+namespace ResetPreferencesContainerControlText {
+inline constexpr LocalizedTextConstant ResetCheckBoxCaption{
+    "ResetPreferencesContainerControl.ResetCheckBoxCaption",
+    "Reset the preferences at next launch."};
+} // namespace ResetPreferencesContainerControlText
+
+namespace PreferencesWindowText {
+inline constexpr LocalizedTextConstant OkPushButtonCaption{"PreferencesWindow.OkPushButtonCaption",
+                                                           "Ok"};
+inline constexpr LocalizedTextConstant PreferencesWindowTitle{
+    "PreferencesWindow.PreferencesWindowTitle", "Preferences"};
+} // namespace PreferencesWindowText
+
+// Every constant of the program, for translators' tools and for tests.
+std::span<const LocalizedTextConstant> allLocalizedTextConstants();

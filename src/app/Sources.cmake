@@ -1,0 +1,20 @@
+target_sources(quillomat_core PRIVATE
+    app/App.cpp
+    app/App.h
+    app/ApplicationServices.cpp
+    app/ApplicationServices.h
+    app/ExceptionReport.cpp
+    app/ExceptionReport.h
+    app/InstructionsWindow.cpp
+    app/InstructionsWindow.h
+    app/LocalizedText.cpp
+    app/LocalizedText.h
+    app/Menu.cpp
+    app/Menu.h
+    app/QuitSignals.cpp
+    app/QuitSignals.h
+    app/Seams.cpp
+    app/Seams.h
+    app/SystemFont.cpp
+    app/SystemFont.h
+)

@@ -1,0 +1,11 @@
+#include "app/SystemFont.h"
+
+#include <QApplication>
+
+QFont systemFont(int points, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(points);
+    font.setBold(bold);
+    return font;
+}

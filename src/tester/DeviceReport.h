@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The device report: the device's name, an empty line, then one line per
+// element with the Min, Now and Max texts of the element list.
+namespace DeviceReport {
+
+struct Row {
+    QString element;
+    QString minimum;
+    QString now;
+    QString maximum;
+};
+
+// One element line, without its line terminator.
+QString reportLine(const Row &row);
+
+// The whole file, every line ending in "\n", UTF-8.
+QByteArray reportContent(const QString &deviceName, const QList<Row> &rows);
+
+// Writes the content through a temporary file that replaces `path` only when
+// every byte is on disk. On failure an earlier file at `path` is untouched.
+bool writeReport(const QString &path, const QByteArray &content);
+
+// Replaces the first "%DEVICENAME%" of a message by the device's name.
+QString withDeviceName(QString message, const QString &deviceName);
+
+} // namespace DeviceReport

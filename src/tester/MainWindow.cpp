@@ -1,0 +1,347 @@
+#include "tester/MainWindow.h"
+
+#include "app/App.h"
+#include "app/ApplicationServices.h"
+#include "app/LocalizedText.h"
+#include "app/SystemFont.h"
+#include "prefs/PreferencesModule.h"
+#include "tester/Anchors.h"
+#include "tester/DeviceReport.h"
+#include "tester/ValueText.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+MainWindow *mainWindowInstance = nullptr;
+
+constexpr QSize designSize(350, 400);
+constexpr int largestSize = 32767;
+constexpr int valueColumnWidth = 60;
+
+void makeBlackText(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+MainWindow *MainWindow::instance()
+{
+    if (!mainWindowInstance) {
+        auto *window = new MainWindow;
+        window->Event_Open();
+    }
+    return mainWindowInstance;
+}
+
+MainWindow *MainWindow::existing()
+{
+    return mainWindowInstance;
+}
+
+void MainWindow::release()
+{
+    delete mainWindowInstance;
+}
+
+MainWindow::MainWindow()
+{
+    // Known before anything else runs, so that a quit asked while the window
+    // opens finds this window instead of making another one.
+    mainWindowInstance = this;
+    Layout();
+    CreateControls();
+}
+
+MainWindow::~MainWindow()
+{
+    deviceElement_.clear();
+    gameInputManager_.reset();
+    if (mainWindowInstance == this)
+        mainWindowInstance = nullptr;
+}
+
+void MainWindow::Layout()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QString());
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("MainWindowContent"));
+    content_->setMinimumSize(designSize);
+    content_->setMaximumSize(largestSize, largestSize);
+    setCentralWidget(content_);
+    resize(designSize);
+}
+
+void MainWindow::CreateControls()
+{
+    auto *anchors = new Anchors(content_, designSize);
+    const QFont font12 = systemFont(12);
+
+    selectStaticText_ = new QLabel(content_);
+    selectStaticText_->setObjectName(QStringLiteral("SelectStaticText"));
+    selectStaticText_->setFont(font12);
+    selectStaticText_->setText(withLineBreaks(MainWindowText::SelectStaticTextText.text()));
+    selectStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    selectStaticText_->setWordWrap(true);
+    makeBlackText(selectStaticText_);
+    anchors->add(selectStaticText_, QRect(10, 10, 330, 20),
+                 Anchors::Left | Anchors::Top | Anchors::Right);
+
+    mainPopupMenu_ = new QComboBox(content_);
+    mainPopupMenu_->setObjectName(QStringLiteral("MainPopupMenu"));
+    mainPopupMenu_->setFont(font12);
+    anchors->add(mainPopupMenu_, QRect(10, 40, 330, 20),
+                 Anchors::Left | Anchors::Top | Anchors::Right);
+    connect(mainPopupMenu_, &QComboBox::currentIndexChanged, this,
+            &MainWindow::MainPopupMenu_Change);
+
+    mainListBox_ = new QTreeWidget(content_);
+    mainListBox_->setObjectName(QStringLiteral("MainListBox"));
+    mainListBox_->setFont(font12);
+    anchors->add(mainListBox_, QRect(10, 70, 330, 240),
+                 Anchors::Left | Anchors::Top | Anchors::Right | Anchors::Bottom);
+    MainListBox_Open();
+
+    instructionsStaticText_ = new QLabel(content_);
+    instructionsStaticText_->setObjectName(QStringLiteral("InstructionsStaticText"));
+    instructionsStaticText_->setFont(systemFont(10));
+    instructionsStaticText_->setText(
+        withLineBreaks(MainWindowText::InstructionsStaticTextText.text()));
+    instructionsStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructionsStaticText_->setWordWrap(true);
+    makeBlackText(instructionsStaticText_);
+    anchors->add(instructionsStaticText_, QRect(10, 320, 330, 40),
+                 Anchors::Left | Anchors::Right | Anchors::Bottom);
+
+    savePushButton_ = new QPushButton(content_);
+    savePushButton_->setObjectName(QStringLiteral("SavePushButton"));
+    savePushButton_->setFont(font12);
+    savePushButton_->setText(MainWindowText::SavePushButtonCaption.text());
+    savePushButton_->setDefault(true);
+    anchors->add(savePushButton_, QRect(240, 370, 100, 20), Anchors::Right | Anchors::Bottom);
+    connect(savePushButton_, &QPushButton::clicked, this, &MainWindow::SavePushButton_Action);
+
+    mainTimer_ = new QTimer(this);
+    mainTimer_->setObjectName(QStringLiteral("MainTimer"));
+    mainTimer_->setInterval(100);
+    connect(mainTimer_, &QTimer::timeout, this, &MainWindow::MainTimer_Action);
+}
+
+void MainWindow::MainListBox_Open()
+{
+    mainListBox_->setColumnCount(4);
+    mainListBox_->setRootIsDecorated(false);
+    mainListBox_->setItemsExpandable(false);
+    mainListBox_->setUniformRowHeights(true);
+    mainListBox_->setSelectionMode(QAbstractItemView::SingleSelection);
+    mainListBox_->setSortingEnabled(false);
+    mainListBox_->setDragEnabled(false);
+    mainListBox_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mainListBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mainListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    QHeaderView *header = mainListBox_->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setMinimumSectionSize(0);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column <= 3; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, valueColumnWidth);
+    }
+
+    QTreeWidgetItem *headings = mainListBox_->headerItem();
+    headings->setText(0, MainWindowText::MainListBoxHeading0.text());
+    headings->setText(1, MainWindowText::MainListBoxHeading1.text());
+    headings->setText(2, MainWindowText::MainListBoxHeading2.text());
+    headings->setText(3, MainWindowText::MainListBoxHeading3.text());
+    headings->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 1; column <= 3; ++column)
+        headings->setTextAlignment(column, Qt::AlignCenter);
+}
+
+void MainWindow::Event_Open()
+{
+    setWindowTitle(ApplicationNameMBS(App::instance()));
+
+    // Each stored value applies by itself; -1 leaves the designed one.
+    if (PreferencesModule::mainWindowLeft != -1)
+        move(PreferencesModule::mainWindowLeft, pos().y());
+    if (PreferencesModule::mainWindowTop != -1)
+        move(pos().x(), PreferencesModule::mainWindowTop);
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    if (PreferencesModule::mainWindowWidth != -1)
+        resize(PreferencesModule::mainWindowWidth, height());
+    if (PreferencesModule::mainWindowHeight != -1)
+        resize(width(), PreferencesModule::mainWindowHeight + menuHeight);
+
+    gameInputManager_ = App::instance()->seams().createGameInputManager();
+    if (!gameInputManager_) {
+        App::instance()->displayMessage(QStringLiteral("The GameInputManager could not be created."));
+        App::instance()->quitApplication();
+        return;
+    }
+
+    // Adding the first row would select it: the user picks the device.
+    {
+        const QSignalBlocker blocker(mainPopupMenu_);
+        mainPopupMenu_->clear();
+        const std::int32_t deviceCount = gameInputManager_->DeviceCount();
+        for (std::int32_t deviceIndex = 0; deviceIndex < deviceCount; ++deviceIndex) {
+            GameInputDevice *device = gameInputManager_->Device(deviceIndex);
+            mainPopupMenu_->addItem(device ? device->Name() : QString());
+        }
+        mainPopupMenu_->setCurrentIndex(-1);
+    }
+    MainPopupMenu_Change();
+
+    mainTimer_->start();
+}
+
+void MainWindow::MainPopupMenu_Change()
+{
+    deviceElement_.clear();
+    mainListBox_->clear();
+
+    const int deviceIndex = mainPopupMenu_->currentIndex();
+    if (deviceIndex < 0 || !gameInputManager_)
+        return;
+    GameInputDevice *device = gameInputManager_->Device(deviceIndex);
+    if (!device)
+        return;
+    const std::int32_t elementCount = device->ElementCount();
+
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(elementCount);
+    for (std::int32_t elementIndex = 0; elementIndex < elementCount; ++elementIndex) {
+        GameInputElement *element = gameInputManager_->Device(deviceIndex)->Element(elementIndex);
+        if (!element)
+            break;
+        deviceElement_.push_back(element);
+        auto *row = new QTreeWidgetItem;
+        row->setText(0, element->Name());
+        row->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+        for (int column = 1; column <= 3; ++column) {
+            row->setText(column, ValueText::integerText(element->Value()));
+            row->setTextAlignment(column, Qt::AlignCenter);
+        }
+        rows.append(row);
+    }
+    mainListBox_->addTopLevelItems(rows);
+}
+
+void MainWindow::MainTimer_Action()
+{
+    for (std::size_t index = 0; index < deviceElement_.size(); ++index) {
+        QTreeWidgetItem *row = mainListBox_->topLevelItem(static_cast<int>(index));
+        if (!row)
+            break;
+        const double sample = ValueText::narrowTo16Bits(deviceElement_[index]->Value());
+
+        const double minimum = ValueText::leadingNumber(row->text(1));
+        row->setText(1, ValueText::realText(std::min(sample, minimum)));
+        row->setText(2, ValueText::realText(sample));
+        const double maximum = ValueText::leadingNumber(row->text(3));
+        row->setText(3, ValueText::realText(std::max(sample, maximum)));
+    }
+}
+
+void MainWindow::SavePushButton_Action()
+{
+    App *app = App::instance();
+    const QString deviceName =
+        mainPopupMenu_->currentIndex() >= 0 ? mainPopupMenu_->currentText() : QString();
+
+    const QString path = app->seams().saveFileName(this, deviceName + QStringLiteral(".txt"));
+    if (path.isEmpty()) {
+        app->displayMessage(
+            DeviceReport::withDeviceName(MainWindowText::FileNotExistMessage.text(), deviceName));
+        return;
+    }
+
+    QList<DeviceReport::Row> rows;
+    for (int index = 0; index < mainListBox_->topLevelItemCount(); ++index) {
+        const QTreeWidgetItem *row = mainListBox_->topLevelItem(index);
+        rows.append({row->text(0), row->text(1), row->text(2), row->text(3)});
+    }
+    const bool written =
+        DeviceReport::writeReport(path, DeviceReport::reportContent(deviceName, rows));
+    const LocalizedTextConstant &message =
+        written ? MainWindowText::FileCreatedMessage : MainWindowText::FileNotCreatedMessage;
+    app->displayMessage(DeviceReport::withDeviceName(message.text(), deviceName));
+}
+
+void MainWindow::Event_Close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    mainTimer_->stop();
+    deviceElement_.clear();
+    gameInputManager_.reset();
+    App::instance()->quitWithExitCode0();
+}
+
+void MainWindow::Event_Moved()
+{
+    PreferencesModule::mainWindowLeft = pos().x();
+    PreferencesModule::mainWindowTop = pos().y();
+}
+
+void MainWindow::Event_Resized()
+{
+    PreferencesModule::mainWindowWidth = content_->width();
+    PreferencesModule::mainWindowHeight = content_->height();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Event_Close();
+    event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (shown_)
+        Event_Moved();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (shown_)
+        Event_Resized();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    shown_ = true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Save is the window's default button: Return or Enter that no control
+    // took presses it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        savePushButton_->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,10 @@
+#include "update/CheckForUpdateModule.h"
+
+namespace CheckForUpdateModule {
+
+void checkForUpdate()
+{
+    // The update check is not built yet.
+}
+
+} // namespace CheckForUpdateModule

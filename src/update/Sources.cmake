@@ -1,0 +1,4 @@
+target_sources(quillomat_core PRIVATE
+    update/CheckForUpdateModule.cpp
+    update/CheckForUpdateModule.h
+)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <SDL.h>
+
+// An SDL virtual joystick for the length of a test: it shows up in the game
+// input manager like a plugged-in pad, and the test sets its state.
+class VirtualJoystick {
+public:
+    struct Layout {
+        QByteArray name;
+        int axes = 0;
+        int buttons = 0;
+        int hats = 0;
+        bool gameController = false;
+    };
+
+    explicit VirtualJoystick(const Layout &layout);
+    ~VirtualJoystick();
+    VirtualJoystick(const VirtualJoystick &) = delete;
+    VirtualJoystick &operator=(const VirtualJoystick &) = delete;
+
+    bool isAttached() const { return joystick_ != nullptr; }
+    void setAxis(int axis, Sint16 value);
+    void setButton(int button, bool pressed);
+    void setHat(int hat, Uint8 value);
+    // Unplugs the pad while the test goes on.
+    void detach();
+
+    // How many joysticks SDL sees that no test attached.
+    static int hostJoystickCount();
+
+private:
+    QByteArray name_;
+    SDL_Joystick *joystick_ = nullptr;
+    SDL_JoystickID instanceId_ = -1;
+};
