@@ -11,10 +11,13 @@
 #include "update/CheckForUpdateModule.h"
 
 #include <QLocale>
+#include <QSemaphore>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -164,8 +167,21 @@ bool App::_ApplePreferences_Action()
 void App::displayMessage(const QString &text)
 {
     if (QThread::currentThread() != thread()) {
+        // Not a blocking queued call: once the event loop has ended nobody
+        // would ever answer it, and the calling thread could not be joined.
+        auto dismissed = std::make_shared<QSemaphore>(0);
         QMetaObject::invokeMethod(
-            this, [this, text] { displayMessage(text); }, Qt::BlockingQueuedConnection);
+            this,
+            [this, text, dismissed] {
+                if (!quitting_)
+                    displayMessage(text);
+                dismissed->release();
+            },
+            Qt::QueuedConnection);
+        while (!dismissed->tryAcquire(1, 50)) {
+            if (quitting_)
+                return;
+        }
         return;
     }
     FrontmostMBS(this, true);
@@ -197,6 +213,7 @@ void App::quitWithExitCode0()
 
 void App::releaseModuleObjects()
 {
+    CheckForUpdateModule::stopCheck();
     MainWindow::release();
     Menu::release();
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -42,7 +43,8 @@ public:
 
     // Brings the application to the front, beeps and shows `text` in a plain
     // message box; returns when the user dismissed it. Any thread may call it:
-    // the box is always shown on the user-interface thread.
+    // the box is always shown on the user-interface thread. A call from another
+    // thread returns without a box once the program is quitting.
     void displayMessage(const QString &text);
 
     // Closes the tester window, whose close handler ends the program.
@@ -77,6 +79,6 @@ private:
     std::vector<std::pair<QString, MenuAction>> menuHandlers_;
     Seams seams_;
     QuitSignals *quitSignals_ = nullptr;
-    bool quitting_ = false;
+    std::atomic<bool> quitting_ = false;
     bool closed_ = false;
 };

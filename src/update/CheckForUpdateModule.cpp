@@ -7,4 +7,8 @@ void checkForUpdate()
     // The update check is not built yet.
 }
 
+void stopCheck()
+{
+}
+
 } // namespace CheckForUpdateModule
