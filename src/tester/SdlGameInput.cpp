@@ -3,48 +3,76 @@
 #include <SDL.h>
 
 #include <array>
+#include <chrono>
 #include <utility>
 
 namespace {
 
-QString controllerAxisName(SDL_GameControllerAxis axis)
-{
+QString controllerAxisName(SDL_GameControllerAxis axis) {
     switch (axis) {
-    case SDL_CONTROLLER_AXIS_LEFTX: return QStringLiteral("left stick X");
-    case SDL_CONTROLLER_AXIS_LEFTY: return QStringLiteral("left stick Y");
-    case SDL_CONTROLLER_AXIS_RIGHTX: return QStringLiteral("right stick X");
-    case SDL_CONTROLLER_AXIS_RIGHTY: return QStringLiteral("right stick Y");
-    case SDL_CONTROLLER_AXIS_TRIGGERLEFT: return QStringLiteral("left trigger");
-    case SDL_CONTROLLER_AXIS_TRIGGERRIGHT: return QStringLiteral("right trigger");
-    default: return {};
+    case SDL_CONTROLLER_AXIS_LEFTX:
+        return QStringLiteral("left stick X");
+    case SDL_CONTROLLER_AXIS_LEFTY:
+        return QStringLiteral("left stick Y");
+    case SDL_CONTROLLER_AXIS_RIGHTX:
+        return QStringLiteral("right stick X");
+    case SDL_CONTROLLER_AXIS_RIGHTY:
+        return QStringLiteral("right stick Y");
+    case SDL_CONTROLLER_AXIS_TRIGGERLEFT:
+        return QStringLiteral("left trigger");
+    case SDL_CONTROLLER_AXIS_TRIGGERRIGHT:
+        return QStringLiteral("right trigger");
+    default:
+        return {};
     }
 }
 
-QString controllerButtonName(SDL_GameControllerButton button)
-{
+QString controllerButtonName(SDL_GameControllerButton button) {
     switch (button) {
-    case SDL_CONTROLLER_BUTTON_A: return QStringLiteral("A");
-    case SDL_CONTROLLER_BUTTON_B: return QStringLiteral("B");
-    case SDL_CONTROLLER_BUTTON_X: return QStringLiteral("X");
-    case SDL_CONTROLLER_BUTTON_Y: return QStringLiteral("Y");
-    case SDL_CONTROLLER_BUTTON_BACK: return QStringLiteral("Back");
-    case SDL_CONTROLLER_BUTTON_GUIDE: return QStringLiteral("Guide");
-    case SDL_CONTROLLER_BUTTON_START: return QStringLiteral("Start");
-    case SDL_CONTROLLER_BUTTON_LEFTSTICK: return QStringLiteral("left stick press");
-    case SDL_CONTROLLER_BUTTON_RIGHTSTICK: return QStringLiteral("right stick press");
-    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return QStringLiteral("left shoulder");
-    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return QStringLiteral("right shoulder");
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return QStringLiteral("D-pad up");
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return QStringLiteral("D-pad down");
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return QStringLiteral("D-pad left");
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return QStringLiteral("D-pad right");
-    case SDL_CONTROLLER_BUTTON_MISC1: return QStringLiteral("Misc");
-    case SDL_CONTROLLER_BUTTON_PADDLE1: return QStringLiteral("paddle 1");
-    case SDL_CONTROLLER_BUTTON_PADDLE2: return QStringLiteral("paddle 2");
-    case SDL_CONTROLLER_BUTTON_PADDLE3: return QStringLiteral("paddle 3");
-    case SDL_CONTROLLER_BUTTON_PADDLE4: return QStringLiteral("paddle 4");
-    case SDL_CONTROLLER_BUTTON_TOUCHPAD: return QStringLiteral("touchpad");
-    default: return {};
+    case SDL_CONTROLLER_BUTTON_A:
+        return QStringLiteral("A");
+    case SDL_CONTROLLER_BUTTON_B:
+        return QStringLiteral("B");
+    case SDL_CONTROLLER_BUTTON_X:
+        return QStringLiteral("X");
+    case SDL_CONTROLLER_BUTTON_Y:
+        return QStringLiteral("Y");
+    case SDL_CONTROLLER_BUTTON_BACK:
+        return QStringLiteral("Back");
+    case SDL_CONTROLLER_BUTTON_GUIDE:
+        return QStringLiteral("Guide");
+    case SDL_CONTROLLER_BUTTON_START:
+        return QStringLiteral("Start");
+    case SDL_CONTROLLER_BUTTON_LEFTSTICK:
+        return QStringLiteral("left stick press");
+    case SDL_CONTROLLER_BUTTON_RIGHTSTICK:
+        return QStringLiteral("right stick press");
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+        return QStringLiteral("left shoulder");
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+        return QStringLiteral("right shoulder");
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        return QStringLiteral("D-pad up");
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        return QStringLiteral("D-pad down");
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        return QStringLiteral("D-pad left");
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        return QStringLiteral("D-pad right");
+    case SDL_CONTROLLER_BUTTON_MISC1:
+        return QStringLiteral("Misc");
+    case SDL_CONTROLLER_BUTTON_PADDLE1:
+        return QStringLiteral("paddle 1");
+    case SDL_CONTROLLER_BUTTON_PADDLE2:
+        return QStringLiteral("paddle 2");
+    case SDL_CONTROLLER_BUTTON_PADDLE3:
+        return QStringLiteral("paddle 3");
+    case SDL_CONTROLLER_BUTTON_PADDLE4:
+        return QStringLiteral("paddle 4");
+    case SDL_CONTROLLER_BUTTON_TOUCHPAD:
+        return QStringLiteral("touchpad");
+    default:
+        return {};
     }
 }
 
@@ -56,22 +84,28 @@ struct ControllerNames {
 };
 
 void nameBoundElement(ControllerNames &names, const SDL_GameControllerButtonBind &bind,
-                      const QString &name)
-{
+                      const QString &name) {
     auto assign = [&name](std::vector<QString> &elementNames, int index) {
-        if (index >= 0 && static_cast<std::size_t>(index) < elementNames.size() && elementNames[index].isEmpty())
+        if (index >= 0 && static_cast<std::size_t>(index) < elementNames.size() &&
+            elementNames[index].isEmpty())
             elementNames[index] = name;
     };
     switch (bind.bindType) {
-    case SDL_CONTROLLER_BINDTYPE_AXIS: assign(names.axes, bind.value.axis); break;
-    case SDL_CONTROLLER_BINDTYPE_BUTTON: assign(names.buttons, bind.value.button); break;
-    case SDL_CONTROLLER_BINDTYPE_HAT: assign(names.hats, bind.value.hat.hat); break;
-    default: break;
+    case SDL_CONTROLLER_BINDTYPE_AXIS:
+        assign(names.axes, bind.value.axis);
+        break;
+    case SDL_CONTROLLER_BINDTYPE_BUTTON:
+        assign(names.buttons, bind.value.button);
+        break;
+    case SDL_CONTROLLER_BINDTYPE_HAT:
+        assign(names.hats, bind.value.hat.hat);
+        break;
+    default:
+        break;
     }
 }
 
-ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats)
-{
+ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats) {
     ControllerNames names{std::vector<QString>(static_cast<std::size_t>(axes)),
                           std::vector<QString>(static_cast<std::size_t>(buttons)),
                           std::vector<QString>(static_cast<std::size_t>(hats))};
@@ -99,8 +133,7 @@ ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats
     return names;
 }
 
-QString elementName(const char *kind, int index, const QString &controllerName)
-{
+QString elementName(const char *kind, int index, const QString &controllerName) {
     QString name = QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(index);
     if (!controllerName.isEmpty())
         name += QStringLiteral(" (%1)").arg(controllerName);
@@ -109,34 +142,56 @@ QString elementName(const char *kind, int index, const QString &controllerName)
 
 } // namespace
 
+// Brings SDL's joystick state up to date. SDL refreshes every open joystick
+// at once, so the many reads of one sampling pass share one refresh: a value
+// is never older than a millisecond, shorter than a USB pad's report period.
+class SdlStateRefresher {
+public:
+    void refresh() {
+        const auto now = std::chrono::steady_clock::now();
+        if (refreshed_ && now - lastRefresh_ < std::chrono::milliseconds(1))
+            return;
+        SDL_JoystickUpdate();
+        lastRefresh_ = now;
+        refreshed_ = true;
+    }
+
+private:
+    std::chrono::steady_clock::time_point lastRefresh_;
+    bool refreshed_ = false;
+};
+
 class SdlGameInputElement final : public GameInputElement {
 public:
     enum class Kind { Axis, Button, Hat };
 
-    SdlGameInputElement(SDL_Joystick *joystick, Kind kind, int index, QString name)
-        : joystick_(joystick)
+    SdlGameInputElement(SdlStateRefresher *refresher, SDL_Joystick *joystick, Kind kind, int index,
+                        QString name)
+        : refresher_(refresher)
+        , joystick_(joystick)
         , kind_(kind)
         , index_(index)
-        , name_(std::move(name))
-    {
-    }
+        , name_(std::move(name)) {}
 
     QString Name() const override { return name_; }
 
-    std::int32_t Value() const override
-    {
+    std::int32_t Value() const override {
         // Events are ignored, so SDL's state only moves when asked to. An
         // unplugged joystick stays open and SDL keeps it at rest.
-        SDL_JoystickUpdate();
+        refresher_->refresh();
         switch (kind_) {
-        case Kind::Axis: return SDL_JoystickGetAxis(joystick_, index_);
-        case Kind::Button: return SDL_JoystickGetButton(joystick_, index_);
-        case Kind::Hat: return SDL_JoystickGetHat(joystick_, index_);
+        case Kind::Axis:
+            return SDL_JoystickGetAxis(joystick_, index_);
+        case Kind::Button:
+            return SDL_JoystickGetButton(joystick_, index_);
+        case Kind::Hat:
+            return SDL_JoystickGetHat(joystick_, index_);
         }
         return 0;
     }
 
 private:
+    SdlStateRefresher *refresher_;
     SDL_Joystick *joystick_;
     Kind kind_;
     int index_;
@@ -145,14 +200,12 @@ private:
 
 class SdlGameInputDevice final : public GameInputDevice {
 public:
-    SdlGameInputDevice(SDL_JoystickID instanceId, QString name)
-        : instanceId_(instanceId)
-        , name_(std::move(name))
-    {
-    }
+    SdlGameInputDevice(SdlStateRefresher *refresher, SDL_JoystickID instanceId, QString name)
+        : refresher_(refresher)
+        , instanceId_(instanceId)
+        , name_(std::move(name)) {}
 
-    ~SdlGameInputDevice() override
-    {
+    ~SdlGameInputDevice() override {
         elements_.clear();
         if (joystick_)
             SDL_JoystickClose(joystick_);
@@ -163,14 +216,12 @@ public:
 
     QString Name() const override { return name_; }
 
-    std::int32_t ElementCount() override
-    {
+    std::int32_t ElementCount() override {
         open();
         return static_cast<std::int32_t>(elements_.size());
     }
 
-    GameInputElement *Element(std::int32_t index) override
-    {
+    GameInputElement *Element(std::int32_t index) override {
         open();
         if (index < 0 || static_cast<std::size_t>(index) >= elements_.size())
             return nullptr;
@@ -180,8 +231,7 @@ public:
 private:
     // SDL's device indexes shift when devices come and go, so the device is
     // found again by the instance id it had when the manager listed it.
-    int currentDeviceIndex() const
-    {
+    int currentDeviceIndex() const {
         const int count = SDL_NumJoysticks();
         for (int index = 0; index < count; ++index) {
             if (SDL_JoystickGetDeviceInstanceID(index) == instanceId_)
@@ -190,8 +240,7 @@ private:
         return -1;
     }
 
-    void open()
-    {
+    void open() {
         if (openAttempted_)
             return;
         openAttempted_ = true;
@@ -209,17 +258,19 @@ private:
 
         using Kind = SdlGameInputElement::Kind;
         for (int axis = 0; axis < axes; ++axis)
-            elements_.push_back(std::make_unique<SdlGameInputElement>(
-                joystick_, Kind::Axis, axis, elementName("Axis", axis, names.axes[axis])));
+            elements_.push_back(
+                std::make_unique<SdlGameInputElement>(refresher_, joystick_, Kind::Axis, axis,
+                                                      elementName("Axis", axis, names.axes[axis])));
         for (int button = 0; button < buttons; ++button)
             elements_.push_back(std::make_unique<SdlGameInputElement>(
-                joystick_, Kind::Button, button,
+                refresher_, joystick_, Kind::Button, button,
                 elementName("Button", button, names.buttons[button])));
         for (int hat = 0; hat < hats; ++hat)
             elements_.push_back(std::make_unique<SdlGameInputElement>(
-                joystick_, Kind::Hat, hat, elementName("Hat", hat, names.hats[hat])));
+                refresher_, joystick_, Kind::Hat, hat, elementName("Hat", hat, names.hats[hat])));
     }
 
+    SdlStateRefresher *refresher_;
     SDL_JoystickID instanceId_;
     QString name_;
     bool openAttempted_ = false;
@@ -227,8 +278,7 @@ private:
     std::vector<std::unique_ptr<SdlGameInputElement>> elements_;
 };
 
-std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
-{
+std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create() {
     // The program owns its signals; SDL must not install handlers for them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Keep reading the devices while another window has the focus.
@@ -248,24 +298,25 @@ std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
     for (int index = 0; index < count; ++index) {
         const char *name = SDL_JoystickNameForIndex(index);
         manager->devices_.push_back(std::make_unique<SdlGameInputDevice>(
-            SDL_JoystickGetDeviceInstanceID(index), QString::fromUtf8(name ? name : "")));
+            manager->refresher_.get(), SDL_JoystickGetDeviceInstanceID(index),
+            QString::fromUtf8(name ? name : "")));
     }
     return manager;
 }
 
-SdlGameInputManager::~SdlGameInputManager()
-{
+SdlGameInputManager::SdlGameInputManager()
+    : refresher_(std::make_unique<SdlStateRefresher>()) {}
+
+SdlGameInputManager::~SdlGameInputManager() {
     devices_.clear();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-std::int32_t SdlGameInputManager::DeviceCount() const
-{
+std::int32_t SdlGameInputManager::DeviceCount() const {
     return static_cast<std::int32_t>(devices_.size());
 }
 
-GameInputDevice *SdlGameInputManager::Device(std::int32_t deviceIndex)
-{
+GameInputDevice *SdlGameInputManager::Device(std::int32_t deviceIndex) {
     if (deviceIndex < 0 || static_cast<std::size_t>(deviceIndex) >= devices_.size())
         return nullptr;
     return devices_[static_cast<std::size_t>(deviceIndex)].get();

@@ -6,12 +6,14 @@
 #include <vector>
 
 class SdlGameInputDevice;
+class SdlStateRefresher;
 
 // The game input service over SDL2's joystick API.
 //
 // Only the joystick subsystem is initialised; SDL installs no signal handlers
 // and queues no events. The device list is the one present at creation; each
 // device is opened the first time it is asked for its elements and then kept.
+// A value read is at most a millisecond old.
 class SdlGameInputManager final : public GameInputManager {
 public:
     // Returns nullptr when SDL's joystick subsystem cannot be initialised.
@@ -25,7 +27,8 @@ public:
     GameInputDevice *Device(std::int32_t deviceIndex) override;
 
 private:
-    SdlGameInputManager() = default;
+    SdlGameInputManager();
 
+    std::unique_ptr<SdlStateRefresher> refresher_;
     std::vector<std::unique_ptr<SdlGameInputDevice>> devices_;
 };

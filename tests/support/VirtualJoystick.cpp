@@ -74,6 +74,11 @@ void VirtualJoystick::detach()
     joystick_ = nullptr;
 }
 
+void VirtualJoystick::settle()
+{
+    SDL_Delay(2);
+}
+
 int VirtualJoystick::hostJoystickCount()
 {
     initJoysticks();

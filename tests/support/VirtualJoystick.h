@@ -28,6 +28,10 @@ public:
     // Unplugs the pad while the test goes on.
     void detach();
 
+    // The game input manager refreshes SDL's state at most once a millisecond;
+    // waiting this long after setting values makes the next read see them.
+    static void settle();
+
     // How many joysticks SDL sees that no test attached.
     static int hostJoystickCount();
 

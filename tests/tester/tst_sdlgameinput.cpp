@@ -68,12 +68,14 @@ private slots:
         pad.setAxis(2, 1234);
         pad.setButton(1, true);
         pad.setHat(0, SDL_HAT_LEFTUP);
+        VirtualJoystick::settle();
         const QList<std::int32_t> expected{-32768, 32767, 1234, 0, 1, SDL_HAT_LEFTUP};
         for (std::int32_t index = 0; index < device->ElementCount(); ++index)
             QCOMPARE(device->Element(index)->Value(), expected.at(index));
 
         // Each read is the present state, with no refresh asked for.
         pad.setButton(1, false);
+        VirtualJoystick::settle();
         QCOMPARE(device->Element(4)->Value(), 0);
     }
 
@@ -102,9 +104,11 @@ private slots:
         pad.setAxis(0, 20000);
         pad.setButton(0, true);
         pad.setHat(0, SDL_HAT_DOWN);
+        VirtualJoystick::settle();
         QCOMPARE(device->Element(0)->Value(), 20000);
 
         pad.detach();
+        VirtualJoystick::settle();
         for (std::int32_t index = 0; index < 3; ++index)
             QCOMPARE(device->Element(index)->Value(), 0);
     }
@@ -122,6 +126,7 @@ private slots:
         QCOMPARE(manager->Device(1)->Name(), QStringLiteral("Second"));
         QCOMPARE(elementNames(manager->Device(1)), (QStringList{"Button 0", "Button 1"}));
         second.setButton(1, true);
+        VirtualJoystick::settle();
         QCOMPARE(manager->Device(1)->Element(1)->Value(), 1);
         // The unplugged one offers nothing to read and does not crash.
         QCOMPARE(manager->Device(0)->ElementCount(), 0);
