@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "BuildInfo.h"
+#include "about/AboutWindow.h"
 #include "app/ApplicationServices.h"
 #include "app/InstructionsWindow.h"
 #include "app/LocalizedText.h"
@@ -97,8 +98,7 @@ void App::Event_Open()
         return;
     mainWindow->show();
 
-    InstructionsWindow::showWithin(mainWindow,
-                                   [] { CheckForUpdateModule::checkForUpdate(); });
+    InstructionsWindow::showWithin(mainWindow, [] { CheckForUpdateModule::checkForUpdate(); });
 }
 
 void App::Event_Close()
@@ -138,6 +138,9 @@ bool App::_AppleQuit_Action()
 
 bool App::_AppleAbout_Action()
 {
+    AboutWindow *aboutWindow = AboutWindow::instance();
+    aboutWindow->show();
+    aboutWindow->raise();
     return true;
 }
 
@@ -215,6 +218,7 @@ void App::releaseModuleObjects()
 {
     CheckForUpdateModule::stopCheck();
     MainWindow::release();
+    AboutWindow::release();
     Menu::release();
 }
 

@@ -32,8 +32,7 @@ QString readableFrame(const char *symbol)
 AppException::AppException(std::int32_t number, QString message)
     : info_{number, std::move(message), currentStack(1)}
     , what_(info_.message.toStdString())
-{
-}
+{}
 
 QStringList currentStack(int skip)
 {

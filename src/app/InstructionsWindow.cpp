@@ -1,10 +1,89 @@
 #include "app/InstructionsWindow.h"
 
+#include "app/LocalizedText.h"
+#include "app/SystemFont.h"
+
+#include <QLabel>
+#include <QPushButton>
+
 #include <utility>
 
-void InstructionsWindow::showWithin(QWidget *, std::function<void()> dismissed)
+namespace {
+InstructionsWindow *instructionsWindowInstance = nullptr;
+} // namespace
+
+InstructionsWindow *InstructionsWindow::instance()
 {
-    // The instructions sheet is not built yet: the launch goes straight on.
-    if (dismissed)
-        std::move(dismissed)();
+    if (!instructionsWindowInstance)
+        instructionsWindowInstance = new InstructionsWindow;
+    return instructionsWindowInstance;
 }
+
+InstructionsWindow *InstructionsWindow::existing()
+{
+    return instructionsWindowInstance;
+}
+
+void InstructionsWindow::showWithin(QWidget *parent, std::function<void()> dismissed)
+{
+    InstructionsWindow *window = instance();
+    window->setParent(parent, window->windowFlags());
+    window->setWindowModality(Qt::WindowModal);
+    if (dismissed)
+        connect(window, &QDialog::finished, window,
+                [dismissed = std::move(dismissed)] { dismissed(); });
+    window->open();
+}
+
+InstructionsWindow::InstructionsWindow()
+{
+    Layout();
+    CreateControls();
+}
+
+InstructionsWindow::~InstructionsWindow()
+{
+    if (instructionsWindowInstance == this)
+        instructionsWindowInstance = nullptr;
+}
+
+void InstructionsWindow::Layout()
+{
+    setObjectName(QStringLiteral("InstructionsWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A title bar without close, minimize or maximize buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QString());
+    setFixedSize(320, 330);
+    setSizeGripEnabled(false);
+}
+
+void InstructionsWindow::CreateControls()
+{
+    instructionsStaticText_ = new QLabel(this);
+    instructionsStaticText_->setObjectName(QStringLiteral("InstructionsStaticText"));
+    instructionsStaticText_->setGeometry(10, 10, 300, 280);
+    instructionsStaticText_->setText(
+        withLineBreaks(InstructionsWindowText::InstructionsStaticTextText.text()));
+    instructionsStaticText_->setFont(systemFont(10));
+    QPalette palette = instructionsStaticText_->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    instructionsStaticText_->setPalette(palette);
+    instructionsStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructionsStaticText_->setWordWrap(true);
+
+    okPushButton_ = new QPushButton(this);
+    okPushButton_->setObjectName(QStringLiteral("OkPushButton"));
+    okPushButton_->setGeometry(260, 300, 50, 20);
+    okPushButton_->setText(InstructionsWindowText::OkPushButtonCaption.text());
+    okPushButton_->setFont(systemFont(12));
+    okPushButton_->setDefault(true);
+    connect(okPushButton_, &QPushButton::clicked, this, &InstructionsWindow::OkPushButton_Action);
+}
+
+void InstructionsWindow::OkPushButton_Action()
+{
+    accept();
+}
+
+void InstructionsWindow::reject() {}

@@ -1,13 +1,44 @@
 #pragma once
 
+#include <QDialog>
+
 #include <functional>
 
-class QWidget;
+class QLabel;
+class QPushButton;
 
-// The instructions shown over the tester window at every launch.
-class InstructionsWindow final {
+// How to test a device, in six steps, shown over the tester window at every
+// launch. Ok (or Return) is the only way to dismiss it.
+class InstructionsWindow final : public QDialog {
+    Q_OBJECT
+
 public:
-    // Shows the instructions modally within `parent` and calls `dismissed`
-    // once the user has closed them.
+    // The open instructions window, created when there is none.
+    static InstructionsWindow *instance();
+    // The open instructions window, or nullptr.
+    static InstructionsWindow *existing();
+
+    // Shows a new instructions window modally within `parent` and calls
+    // `dismissed` once the user has closed it.
     static void showWithin(QWidget *parent, std::function<void()> dismissed);
+
+    ~InstructionsWindow() override;
+
+    void OkPushButton_Action();
+
+    QLabel *instructionsStaticText() const { return instructionsStaticText_; }
+    QPushButton *okPushButton() const { return okPushButton_; }
+
+public slots:
+    // Escape and the window manager's close request leave the window open.
+    void reject() override;
+
+private:
+    InstructionsWindow();
+
+    void Layout();
+    void CreateControls();
+
+    QLabel *instructionsStaticText_ = nullptr;
+    QPushButton *okPushButton_ = nullptr;
 };

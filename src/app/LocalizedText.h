@@ -70,8 +70,8 @@ inline constexpr LocalizedTextConstant DevelopedStaticTextText{
 namespace CommonMenuModuleText {
 inline constexpr LocalizedTextConstant AppleAboutText{"CommonMenuModule.AppleAboutText",
                                                       "About..."};
-inline constexpr LocalizedTextConstant ApplePreferencesText{
-    "CommonMenuModule.ApplePreferencesText", "Preferences..."};
+inline constexpr LocalizedTextConstant ApplePreferencesText{"CommonMenuModule.ApplePreferencesText",
+                                                            "Preferences..."};
 inline constexpr LocalizedTextConstant AppleQuitText{"CommonMenuModule.AppleQuitText", "Quit"};
 inline constexpr LocalizedTextConstant EditClearText{"CommonMenuModule.EditClearText", "Clear"};
 inline constexpr LocalizedTextConstant EditCopyText{"CommonMenuModule.EditCopyText", "Copy"};

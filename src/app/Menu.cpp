@@ -1,12 +1,57 @@
 #include "app/Menu.h"
 
+#include "app/App.h"
+#include "app/LocalizedText.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
 namespace {
+
 Menu *menuInstance = nullptr;
+
+// Cut, Copy, Paste and Clear act on the focused control when it edits text,
+// and do nothing otherwise.
+void editFocusedWidget(const QString &command)
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(focused)) {
+        if (command == QLatin1String("EditCut"))
+            lineEdit->cut();
+        else if (command == QLatin1String("EditCopy"))
+            lineEdit->copy();
+        else if (command == QLatin1String("EditPaste"))
+            lineEdit->paste();
+        else
+            lineEdit->del();
+        return;
+    }
+    auto editText = [&command](auto *editor) {
+        if (command == QLatin1String("EditCut"))
+            editor->cut();
+        else if (command == QLatin1String("EditCopy"))
+            editor->copy();
+        else if (command == QLatin1String("EditPaste"))
+            editor->paste();
+        else
+            editor->textCursor().removeSelectedText();
+    };
+    if (auto *textEdit = qobject_cast<QTextEdit *>(focused))
+        editText(textEdit);
+    else if (auto *plainTextEdit = qobject_cast<QPlainTextEdit *>(focused))
+        editText(plainTextEdit);
+}
+
 } // namespace
 
 Menu::Menu()
 {
     setObjectName(QStringLiteral("Menu"));
+    Untitled1();
+    Untitled2();
 }
 
 Menu *Menu::instance()
@@ -16,8 +61,69 @@ Menu *Menu::instance()
     return menuInstance;
 }
 
+Menu *Menu::existing()
+{
+    return menuInstance;
+}
+
 void Menu::release()
 {
     delete menuInstance;
     menuInstance = nullptr;
+}
+
+QAction *Menu::item(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void Menu::Untitled1()
+{
+    addTitle("Edit", CommonMenuModuleText::EditText.text());
+    addItem("Edit", "EditCut", CommonMenuModuleText::EditCutText.text(), "Ctrl+X");
+    addItem("Edit", "EditCopy", CommonMenuModuleText::EditCopyText.text(), "Ctrl+C");
+    addItem("Edit", "EditPaste", CommonMenuModuleText::EditPasteText.text(), "Ctrl+V");
+    addItem("Edit", "EditClear", CommonMenuModuleText::EditClearText.text(), "");
+}
+
+void Menu::Untitled2()
+{
+    addTitle("Help", CommonMenuModuleText::HelpText.text());
+    addItem("Help", "HelpWebsite", CommonMenuModuleText::HelpWebsiteText.text(), "");
+    addItem("Help", "HelpContact", CommonMenuModuleText::HelpContactText.text(), "");
+    addItem("Help", "HelpDocumentation", CommonMenuModuleText::HelpDocumentationText.text(), "");
+    addItem("Help", "HelpTranslate", CommonMenuModuleText::HelpTranslateText.text(), "");
+    QAction *separator = findChild<QMenu *>(QStringLiteral("Help"))->addSeparator();
+    separator->setObjectName(QStringLiteral("HelpSeparator"));
+    separator->setEnabled(false);
+    addItem("Help", "ApplePreferences", CommonMenuModuleText::ApplePreferencesText.text(), "",
+            QAction::PreferencesRole);
+    addItem("Help", "AppleQuit", CommonMenuModuleText::AppleQuitText.text(), "", QAction::QuitRole);
+    addItem("Help", "AppleAbout", CommonMenuModuleText::AppleAboutText.text(), "",
+            QAction::AboutRole);
+}
+
+QMenu *Menu::addTitle(const char *name, const QString &text)
+{
+    auto *menu = new QMenu(text, this);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    addMenu(menu);
+    return menu;
+}
+
+QAction *Menu::addItem(const char *menuName, const char *name, const QString &text,
+                       const char *shortcut, QAction::MenuRole role)
+{
+    QMenu *menu = findChild<QMenu *>(QLatin1String(menuName));
+    QAction *action = menu->addAction(text);
+    const QString itemName = QLatin1String(name);
+    action->setObjectName(itemName);
+    action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+    action->setMenuRole(role);
+    connect(action, &QAction::triggered, this, [itemName] {
+        if (!App::instance()->handleMenuCommand(itemName))
+            editFocusedWidget(itemName);
+    });
+    return action;
 }

@@ -2,16 +2,35 @@
 
 #include <QMenuBar>
 
+class QAction;
+class QMenu;
+
 // The application's one menu bar, built once at start-up and kept until the
-// process ends. The tester window shows it.
+// process ends: Edit, and Help with the website pages; About, Preferences and
+// Quit carry their application-menu roles (macOS moves them to the
+// application menu; elsewhere they stay at the end of Help). Every command
+// that does something is found by the item's name in the application's menu
+// handler table.
 class Menu final : public QMenuBar {
     Q_OBJECT
 
 public:
     // Builds the menu bar on first use.
     static Menu *instance();
+    // The menu bar, or nullptr before it is built.
+    static Menu *existing();
     static void release();
+
+    // The item of this name, or nullptr.
+    QAction *item(const QString &name) const;
 
 private:
     Menu();
+
+    void Untitled1();
+    void Untitled2();
+
+    QMenu *addTitle(const char *name, const QString &text);
+    QAction *addItem(const char *menuName, const char *name, const QString &text,
+                     const char *shortcut, QAction::MenuRole role = QAction::NoRole);
 };

@@ -17,7 +17,9 @@ Seams Seams::defaults()
     seams.saveFileName = [](QWidget *parent, const QString &defaultName) {
         return QFileDialog::getSaveFileName(parent, QString(), defaultName);
     };
-    seams.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    seams.openUrl = [](const QUrl &url) {
+        QDesktopServices::openUrl(url);
+    };
     seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
         return SdlGameInputManager::create();
     };

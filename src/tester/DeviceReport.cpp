@@ -7,8 +7,7 @@ namespace DeviceReport {
 QString reportLine(const Row &row)
 {
     return row.element + QStringLiteral(" : Minimum = ") + row.minimum +
-           QStringLiteral(", Default = ") + row.now + QStringLiteral(", Maximum = ") +
-           row.maximum;
+           QStringLiteral(", Default = ") + row.now + QStringLiteral(", Maximum = ") + row.maximum;
 }
 
 QByteArray reportContent(const QString &deviceName, const QList<Row> &rows)

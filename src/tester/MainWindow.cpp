@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/ApplicationServices.h"
 #include "app/LocalizedText.h"
+#include "app/Menu.h"
 #include "app/SystemFont.h"
 #include "prefs/PreferencesModule.h"
 #include "tester/Anchors.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -67,6 +69,12 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow()
 {
+    // The menu bar outlives the window: give it back before the window's
+    // children are deleted.
+    if (Menu *menu = Menu::existing(); menu && menu->parent() == this) {
+        menu->hide();
+        menu->setParent(nullptr);
+    }
     deviceElement_.clear();
     gameInputManager_.reset();
     if (mainWindowInstance == this)
@@ -83,6 +91,9 @@ void MainWindow::Layout()
     content_->setMinimumSize(designSize);
     content_->setMaximumSize(largestSize, largestSize);
     setCentralWidget(content_);
+    // The application's menu bar sits in the tester window where the desktop
+    // has no menu bar of its own.
+    setMenuBar(Menu::instance());
     resize(designSize);
 }
 
@@ -183,15 +194,18 @@ void MainWindow::Event_Open()
         move(PreferencesModule::mainWindowLeft, pos().y());
     if (PreferencesModule::mainWindowTop != -1)
         move(pos().x(), PreferencesModule::mainWindowTop);
-    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    // Width and height are the content's, without the menu bar.
+    layout()->activate();
+    const QSize around = size() - content_->size();
     if (PreferencesModule::mainWindowWidth != -1)
-        resize(PreferencesModule::mainWindowWidth, height());
+        resize(PreferencesModule::mainWindowWidth + around.width(), height());
     if (PreferencesModule::mainWindowHeight != -1)
-        resize(width(), PreferencesModule::mainWindowHeight + menuHeight);
+        resize(width(), PreferencesModule::mainWindowHeight + around.height());
 
     gameInputManager_ = App::instance()->seams().createGameInputManager();
     if (!gameInputManager_) {
-        App::instance()->displayMessage(QStringLiteral("The GameInputManager could not be created."));
+        App::instance()->displayMessage(
+            QStringLiteral("The GameInputManager could not be created."));
         App::instance()->quitApplication();
         return;
     }

@@ -8,7 +8,8 @@
 
 namespace {
 
-QString controllerAxisName(SDL_GameControllerAxis axis) {
+QString controllerAxisName(SDL_GameControllerAxis axis)
+{
     switch (axis) {
     case SDL_CONTROLLER_AXIS_LEFTX:
         return QStringLiteral("left stick X");
@@ -27,7 +28,8 @@ QString controllerAxisName(SDL_GameControllerAxis axis) {
     }
 }
 
-QString controllerButtonName(SDL_GameControllerButton button) {
+QString controllerButtonName(SDL_GameControllerButton button)
+{
     switch (button) {
     case SDL_CONTROLLER_BUTTON_A:
         return QStringLiteral("A");
@@ -84,7 +86,8 @@ struct ControllerNames {
 };
 
 void nameBoundElement(ControllerNames &names, const SDL_GameControllerButtonBind &bind,
-                      const QString &name) {
+                      const QString &name)
+{
     auto assign = [&name](std::vector<QString> &elementNames, int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < elementNames.size() &&
             elementNames[index].isEmpty())
@@ -105,7 +108,8 @@ void nameBoundElement(ControllerNames &names, const SDL_GameControllerButtonBind
     }
 }
 
-ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats) {
+ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats)
+{
     ControllerNames names{std::vector<QString>(static_cast<std::size_t>(axes)),
                           std::vector<QString>(static_cast<std::size_t>(buttons)),
                           std::vector<QString>(static_cast<std::size_t>(hats))};
@@ -133,7 +137,8 @@ ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats
     return names;
 }
 
-QString elementName(const char *kind, int index, const QString &controllerName) {
+QString elementName(const char *kind, int index, const QString &controllerName)
+{
     QString name = QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(index);
     if (!controllerName.isEmpty())
         name += QStringLiteral(" (%1)").arg(controllerName);
@@ -147,7 +152,8 @@ QString elementName(const char *kind, int index, const QString &controllerName) 
 // is never older than a millisecond, shorter than a USB pad's report period.
 class SdlStateRefresher {
 public:
-    void refresh() {
+    void refresh()
+    {
         const auto now = std::chrono::steady_clock::now();
         if (refreshed_ && now - lastRefresh_ < std::chrono::milliseconds(1))
             return;
@@ -171,11 +177,13 @@ public:
         , joystick_(joystick)
         , kind_(kind)
         , index_(index)
-        , name_(std::move(name)) {}
+        , name_(std::move(name))
+    {}
 
     QString Name() const override { return name_; }
 
-    std::int32_t Value() const override {
+    std::int32_t Value() const override
+    {
         // Events are ignored, so SDL's state only moves when asked to. An
         // unplugged joystick stays open and SDL keeps it at rest.
         refresher_->refresh();
@@ -203,9 +211,11 @@ public:
     SdlGameInputDevice(SdlStateRefresher *refresher, SDL_JoystickID instanceId, QString name)
         : refresher_(refresher)
         , instanceId_(instanceId)
-        , name_(std::move(name)) {}
+        , name_(std::move(name))
+    {}
 
-    ~SdlGameInputDevice() override {
+    ~SdlGameInputDevice() override
+    {
         elements_.clear();
         if (joystick_)
             SDL_JoystickClose(joystick_);
@@ -216,12 +226,14 @@ public:
 
     QString Name() const override { return name_; }
 
-    std::int32_t ElementCount() override {
+    std::int32_t ElementCount() override
+    {
         open();
         return static_cast<std::int32_t>(elements_.size());
     }
 
-    GameInputElement *Element(std::int32_t index) override {
+    GameInputElement *Element(std::int32_t index) override
+    {
         open();
         if (index < 0 || static_cast<std::size_t>(index) >= elements_.size())
             return nullptr;
@@ -231,7 +243,8 @@ public:
 private:
     // SDL's device indexes shift when devices come and go, so the device is
     // found again by the instance id it had when the manager listed it.
-    int currentDeviceIndex() const {
+    int currentDeviceIndex() const
+    {
         const int count = SDL_NumJoysticks();
         for (int index = 0; index < count; ++index) {
             if (SDL_JoystickGetDeviceInstanceID(index) == instanceId_)
@@ -240,7 +253,8 @@ private:
         return -1;
     }
 
-    void open() {
+    void open()
+    {
         if (openAttempted_)
             return;
         openAttempted_ = true;
@@ -278,7 +292,8 @@ private:
     std::vector<std::unique_ptr<SdlGameInputElement>> elements_;
 };
 
-std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create() {
+std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
+{
     // The program owns its signals; SDL must not install handlers for them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Keep reading the devices while another window has the focus.
@@ -305,18 +320,22 @@ std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create() {
 }
 
 SdlGameInputManager::SdlGameInputManager()
-    : refresher_(std::make_unique<SdlStateRefresher>()) {}
+    : refresher_(std::make_unique<SdlStateRefresher>())
+{}
 
-SdlGameInputManager::~SdlGameInputManager() {
+SdlGameInputManager::~SdlGameInputManager()
+{
     devices_.clear();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-std::int32_t SdlGameInputManager::DeviceCount() const {
+std::int32_t SdlGameInputManager::DeviceCount() const
+{
     return static_cast<std::int32_t>(devices_.size());
 }
 
-GameInputDevice *SdlGameInputManager::Device(std::int32_t deviceIndex) {
+GameInputDevice *SdlGameInputManager::Device(std::int32_t deviceIndex)
+{
     if (deviceIndex < 0 || static_cast<std::size_t>(deviceIndex) >= devices_.size())
         return nullptr;
     return devices_[static_cast<std::size_t>(deviceIndex)].get();

@@ -23,8 +23,12 @@ double leadingNumber(const QString &text)
     std::string number;
     qsizetype position = 0;
     const qsizetype length = text.size();
-    auto at = [&](qsizetype index) { return index < length ? text.at(index) : QChar(); };
-    auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    auto at = [&](qsizetype index) {
+        return index < length ? text.at(index) : QChar();
+    };
+    auto isDigit = [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    };
 
     while (at(position) == u' ' || at(position) == u'\t')
         ++position;

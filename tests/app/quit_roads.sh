@@ -28,23 +28,42 @@ wait_for_exit() {
     fi
 }
 
+# The program's visible windows titled "Quillomat" (the instructions sheet,
+# having no title of its own, carries the application's name too).
+visible_windows() {
+    xdotool search --onlyvisible --pid "$1" --name '^Quillomat$' 2>/dev/null
+}
+
+# Waits up to 10 s until the program shows exactly `count` such windows.
+wait_for_windows() {
+    tries=0
+    while [ "$(visible_windows "$1" | wc -l)" -ne "$2" ] && [ $tries -lt 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    [ "$(visible_windows "$1" | wc -l)" -eq "$2" ]
+}
+
 for road in TERM INT HUP close; do
     config=$(mktemp -d)
     XDG_CONFIG_HOME=$config "$binary" &
     pid=$!
-    window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" --name '^Quillomat$' | head -n 1)
-    if [ -z "$window" ]; then
-        fail "$road: no visible window titled Quillomat"
+    # The tester window and the instructions sheet over it.
+    if ! wait_for_windows "$pid" 2; then
+        fail "$road: the window and its instructions sheet did not show"
         kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
         rm -rf "$config"
         continue
     fi
-    title=$(xdotool getwindowname "$window")
-    [ "$title" = "Quillomat" ] || fail "$road: window title is '$title'"
 
     if [ "$road" = close ]; then
-        "$close_window" "$window"
+        # The sheet holds the window until it is dismissed; Return does that.
+        xdotool key Return
+        if ! wait_for_windows "$pid" 1; then
+            fail "close: Return did not dismiss the instructions"
+        fi
+        "$close_window" "$(visible_windows "$pid")"
     else
         kill -s "$road" "$pid"
     fi

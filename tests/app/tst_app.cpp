@@ -45,17 +45,23 @@ private slots:
     {
         QTest::addColumn<QString>("itemName");
         QTest::addColumn<QString>("path");
-        QTest::newRow("website itself, no trailing slash") << "HelpWebsite" << "";
-        QTest::newRow("contact") << "HelpContact" << "/contacts.php";
-        QTest::newRow("documentation") << "HelpDocumentation" << "/contents.php";
-        QTest::newRow("translate") << "HelpTranslate" << "/translate.php";
+        QTest::newRow("website itself, no trailing slash") << "HelpWebsite"
+                                                           << "";
+        QTest::newRow("contact") << "HelpContact"
+                                 << "/contacts.php";
+        QTest::newRow("documentation") << "HelpDocumentation"
+                                       << "/contents.php";
+        QTest::newRow("translate") << "HelpTranslate"
+                                   << "/translate.php";
     }
     void helpCommandsOpenTheWebsitePages()
     {
         QFETCH(QString, itemName);
         QFETCH(QString, path);
         QList<QUrl> opened;
-        App::instance()->seams().openUrl = [&opened](const QUrl &url) { opened.append(url); };
+        App::instance()->seams().openUrl = [&opened](const QUrl &url) {
+            opened.append(url);
+        };
         QVERIFY(App::instance()->handleMenuCommand(itemName));
         QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(BuildInfo::websiteUrl) + path)});
         App::instance()->seams().openUrl = Seams::defaults().openUrl;
@@ -95,9 +101,12 @@ private slots:
     {
         QTest::addColumn<QString>("eventClass");
         QTest::addColumn<QString>("eventId");
-        QTest::newRow("open documents") << "aevt" << "odoc";
-        QTest::newRow("quit of another class") << "misc" << "quit";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("open documents") << "aevt"
+                                        << "odoc";
+        QTest::newRow("quit of another class") << "misc"
+                                               << "quit";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void otherHighLevelEventsAreLeftAlone()
     {

@@ -48,11 +48,10 @@ private slots:
         QTest::newRow("four entries show all")
             << 1 << "m" << 4
             << QStringList{"Unhandled exception", "Number: 1", "Message: m", "Stack: frame 0",
-                           "- frame 1", "- frame 2", "- frame 3"};
+                           "- frame 1",           "- frame 2", "- frame 3"};
         QTest::newRow("ten entries show the first four")
-            << 2 << "" << 10
-            << QStringList{"Unhandled exception", "Number: 2", "Stack: frame 0", "- frame 1",
-                           "- frame 2", "- frame 3"};
+            << 2 << "" << 10 << QStringList{"Unhandled exception", "Number: 2", "Stack: frame 0",
+                                            "- frame 1",           "- frame 2", "- frame 3"};
     }
     void reportsNumberMessageAndAtMostFourStackEntries()
     {
@@ -121,7 +120,8 @@ private slots:
                  qPrintable(first.value(3)));
         QVERIFY(first.size() <= 7);
         const QStringList second = recorder.messages.at(1).split('\n');
-        QCOMPARE(second.mid(0, 3), (QStringList{"Unhandled exception", "Number: 0", "Message: second"}));
+        QCOMPARE(second.mid(0, 3),
+                 (QStringList{"Unhandled exception", "Number: 0", "Message: second"}));
         QCOMPARE(recorder.messages.at(2), QStringLiteral("Unhandled exception"));
     }
 };

@@ -3,7 +3,9 @@
 MessageRecorder::MessageRecorder()
     : previous_(App::instance()->seams().showMessageBox)
 {
-    App::instance()->seams().showMessageBox = [this](const QString &text) { messages.append(text); };
+    App::instance()->seams().showMessageBox = [this](const QString &text) {
+        messages.append(text);
+    };
 }
 
 MessageRecorder::~MessageRecorder()

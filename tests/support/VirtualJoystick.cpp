@@ -26,8 +26,8 @@ VirtualJoystick::VirtualJoystick(const Layout &layout)
     initJoysticks();
     SDL_VirtualJoystickDesc description = {};
     description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    description.type = layout.gameController ? SDL_JOYSTICK_TYPE_GAMECONTROLLER
-                                             : SDL_JOYSTICK_TYPE_UNKNOWN;
+    description.type =
+        layout.gameController ? SDL_JOYSTICK_TYPE_GAMECONTROLLER : SDL_JOYSTICK_TYPE_UNKNOWN;
     description.naxes = static_cast<Uint16>(layout.axes);
     description.nbuttons = static_cast<Uint16>(layout.buttons);
     description.nhats = static_cast<Uint16>(layout.hats);

@@ -58,7 +58,8 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->mainListBox()->topLevelItemCount(), axes + buttons + hats);
         int step = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             moveEverything(pad, ++step);
             window->MainTimer_Action();
         }
@@ -69,7 +70,8 @@ private slots:
         VirtualJoystick pad({"Bench Pad", axes, buttons, hats});
         MainWindow *window = openWithPad();
         QVERIFY(window);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             window->MainTimer_Action();
         }
     }
@@ -80,7 +82,8 @@ private slots:
         MainWindow *window = openWithPad();
         QVERIFY(window);
         int step = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             moveEverything(pad, ++step);
             window->MainTimer_Action();
             window->mainListBox()->viewport()->repaint();

@@ -61,8 +61,8 @@ private slots:
             << QByteArray("Test Pad\n\n"
                           "Axis 0 : Minimum = -32768, Default = 0, Maximum = 32767\n"
                           "Button 0 : Minimum = 0, Default = 0, Maximum = 1\n");
-        QTest::newRow("no device selected") << "" << QList<DeviceReport::Row>{}
-                                            << QByteArray("\n\n");
+        QTest::newRow("no device selected")
+            << "" << QList<DeviceReport::Row>{} << QByteArray("\n\n");
         QTest::newRow("device without elements")
             << "Bare Pad" << QList<DeviceReport::Row>{} << QByteArray("Bare Pad\n\n");
         QTest::newRow("names beyond ASCII are UTF-8")

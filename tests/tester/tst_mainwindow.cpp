@@ -53,8 +53,7 @@ public:
     FakeElement(QString name, std::int32_t value)
         : name_(std::move(name))
         , value_(value)
-    {
-    }
+    {}
     QString Name() const override { return name_; }
     std::int32_t Value() const override { return value_; }
     void set(std::int32_t value) { value_ = value; }
@@ -76,8 +75,7 @@ class FakeManager final : public GameInputManager {
 public:
     explicit FakeManager(FakeDevice *device)
         : device_(device)
-    {
-    }
+    {}
     std::int32_t DeviceCount() const override { return 1; }
     GameInputDevice *Device(std::int32_t index) override { return index == 0 ? device_ : nullptr; }
 
@@ -192,8 +190,8 @@ private slots:
         pad.setHat(0, SDL_HAT_UP);
         VirtualJoystick::settle();
         window->MainTimer_Action();
-        QCOMPARE(listRows(window), (QStringList{"Axis 0|-32768|-32768|128", "Button 0|0|1|1",
-                                                "Hat 0|0|1|1"}));
+        QCOMPARE(listRows(window),
+                 (QStringList{"Axis 0|-32768|-32768|128", "Button 0|0|1|1", "Hat 0|0|1|1"}));
         pad.setButton(0, false);
         pad.setAxis(0, 32767);
         pad.setHat(0, SDL_HAT_CENTERED);
@@ -202,8 +200,8 @@ private slots:
         pad.setAxis(0, 128);
         VirtualJoystick::settle();
         window->MainTimer_Action();
-        QCOMPARE(listRows(window), (QStringList{"Axis 0|-32768|128|32767", "Button 0|0|0|1",
-                                                "Hat 0|0|0|1"}));
+        QCOMPARE(listRows(window),
+                 (QStringList{"Axis 0|-32768|128|32767", "Button 0|0|0|1", "Hat 0|0|0|1"}));
     }
 
     void theRunningTimerSamplesWithoutBeingAsked()
@@ -316,11 +314,13 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("expectedMessage");
-        QTest::newRow("dialog cancelled") << "cancel" << "The \"Test Pad.txt\" file does not exist.";
+        QTest::newRow("dialog cancelled") << "cancel"
+                                          << "The \"Test Pad.txt\" file does not exist.";
         QTest::newRow("place cannot hold a file")
-            << "unwritable" << "The \"Test Pad.txt\" file could not be created.";
-        QTest::newRow("write fails part way")
-            << "full disk" << "The \"Test Pad.txt\" file could not be created.";
+            << "unwritable"
+            << "The \"Test Pad.txt\" file could not be created.";
+        QTest::newRow("write fails part way") << "full disk"
+                                              << "The \"Test Pad.txt\" file could not be created.";
     }
     void everyFailedSaveSaysSoAndNeverClaimsSuccess()
     {

@@ -60,8 +60,8 @@ private slots:
         QVERIFY(manager);
         QCOMPARE(manager->DeviceCount(), 1);
         GameInputDevice *device = manager->Device(0);
-        QCOMPARE(elementNames(device), (QStringList{"Axis 0", "Axis 1", "Axis 2", "Button 0",
-                                                    "Button 1", "Hat 0"}));
+        QCOMPARE(elementNames(device),
+                 (QStringList{"Axis 0", "Axis 1", "Axis 2", "Button 0", "Button 1", "Hat 0"}));
 
         pad.setAxis(0, -32768);
         pad.setAxis(1, 32767);

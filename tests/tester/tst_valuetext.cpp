@@ -103,8 +103,8 @@ private slots:
         QTest::newRow("far below") << -1e12 << std::numeric_limits<qint32>::min();
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity()
                                   << std::numeric_limits<qint32>::max();
-        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity()
-                                        << std::numeric_limits<qint32>::min();
+        QTest::newRow("minus infinity")
+            << -std::numeric_limits<double>::infinity() << std::numeric_limits<qint32>::min();
         QTest::newRow("not a number") << std::nan("") << -1;
     }
     void clampsDoublesIntoThe32BitRange()

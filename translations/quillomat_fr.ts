@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="MainWindow.SelectStaticTextText">
+        <source>Select a USB device:</source>
+        <translation>Sélectionnez un périphérique USB :</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading0">
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading1">
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading2">
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading3">
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message id="MainWindow.InstructionsStaticTextText">
+        <source>Press/move slowly all buttons/sticks in all possible positions/directions, then release them to their default value before saving.</source>
+        <translation>Appuyez lentement sur tous les boutons et bougez tous les sticks dans toutes les positions et directions possibles, puis relâchez-les à leur position par défaut avant d&apos;enregistrer.</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonCaption">
+        <source>Save...</source>
+        <translation>Enregistrer...</translation>
+    </message>
+    <message id="MainWindow.FileCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file was successfully created.&#xd;Now you can quit the application.</source>
+        <translation>Le fichier « %DEVICENAME%.txt » a bien été créé.&#xd;Vous pouvez maintenant quitter l&apos;application.</translation>
+    </message>
+    <message id="MainWindow.FileNotCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file could not be created.</source>
+        <translation>Le fichier « %DEVICENAME%.txt » n&apos;a pas pu être créé.</translation>
+    </message>
+    <message id="MainWindow.FileNotExistMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
+        <translation>Le fichier « %DEVICENAME%.txt » n&apos;existe pas.</translation>
+    </message>
+    <message id="InstructionsWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsStaticTextText">
+        <source>1) Connect right now the USB device you want to test before clicking on the &quot;Ok&quot; button at the bottom of this window.&#xd;&#xd;2) Then click on the &quot;Ok&quot; button to access the &quot;Quillomat&quot; window.&#xd;&#xd;3) In that window, select the USB device you want to test in the popup menu.&#xd;&#xd;4) Then press all buttons and move all sticks in all possible positions and directions in order to allow &quot;Quillomat&quot; to detect the possibilities and limits of your USB device.&#xd;&#xd;5) Then release all buttons and sticks to their default position.&#xd;&#xd;6) Then click on the &quot;Save&quot; button. This will save the values (minimum, default and maximum values of each button and stick) into a text file that you can open later with a text editor to check its content.</source>
+        <translation>1) Branchez dès maintenant le périphérique USB que vous voulez tester avant de cliquer sur le bouton « OK » en bas de cette fenêtre.&#xd;&#xd;2) Cliquez ensuite sur le bouton « OK » pour accéder à la fenêtre « Quillomat ».&#xd;&#xd;3) Dans cette fenêtre, sélectionnez dans le menu local le périphérique USB que vous voulez tester.&#xd;&#xd;4) Appuyez ensuite sur tous les boutons et bougez tous les sticks dans toutes les positions et directions possibles afin que « Quillomat » détecte les possibilités et les limites de votre périphérique USB.&#xd;&#xd;5) Relâchez ensuite tous les boutons et sticks à leur position par défaut.&#xd;&#xd;6) Cliquez enfin sur le bouton « Enregistrer ». Les valeurs (minimum, par défaut et maximum de chaque bouton et stick) seront enregistrées dans un fichier texte que vous pourrez ouvrir plus tard avec un éditeur de texte pour en vérifier le contenu.</translation>
+    </message>
+    <message id="AboutWindow.DevelopedStaticTextText">
+        <source>Developed by &quot;Brindlecove Software&quot;</source>
+        <translation>Développé par « Brindlecove Software »</translation>
+    </message>
+    <message id="CommonMenuModule.AppleAboutText">
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message id="CommonMenuModule.ApplePreferencesText">
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
+    <message id="CommonMenuModule.AppleQuitText">
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="CommonMenuModule.EditClearText">
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message id="CommonMenuModule.EditCopyText">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="CommonMenuModule.EditCutText">
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message id="CommonMenuModule.EditPasteText">
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message id="CommonMenuModule.EditText">
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message id="CommonMenuModule.HelpDocumentationText">
+        <source>Read the documentation...</source>
+        <translation>Lire la documentation...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpTranslateText">
+        <source>Translate into another language...</source>
+        <translation>Traduire dans une autre langue...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpText">
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message id="CommonMenuModule.HelpWebsiteText">
+        <source>Go to the website...</source>
+        <translation>Aller sur le site web...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpContactText">
+        <source>Contact us...</source>
+        <translation>Nous contacter...</translation>
+    </message>
+    <message id="CheckForUpdateContainerControl.CheckCheckBoxCaption">
+        <source>Automatically check for update at launch.</source>
+        <translation>Rechercher automatiquement une mise à jour au lancement.</translation>
+    </message>
+    <message id="CheckForUpdateThread.NewVersionAvailableMessage">
+        <source>Update notification&#xd;&#xd;A new version of %APPLICATIONNAME% is available online.&#xd;You can download it right now from our website.</source>
+        <translation>Mise à jour disponible&#xd;&#xd;Une nouvelle version de %APPLICATIONNAME% est disponible en ligne.&#xd;Vous pouvez la télécharger dès maintenant sur notre site web.</translation>
+    </message>
+    <message id="ResetPreferencesContainerControl.ResetCheckBoxCaption">
+        <source>Reset the preferences at next launch.</source>
+        <translation>Réinitialiser les préférences au prochain lancement.</translation>
+    </message>
+    <message id="PreferencesWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PreferencesWindow.PreferencesWindowTitle">
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+</context>
+</TS>
