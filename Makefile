@@ -7,10 +7,14 @@ JOBS ?= $(shell nproc)
 # Set SANITIZE=0 to skip the AddressSanitizer + UndefinedBehaviorSanitizer pass.
 SANITIZE ?= 1
 
-.PHONY: run test deps build build-sanitize
+.PHONY: run demo test deps build build-sanitize
 
 run: build
 	./$(BUILD_DIR)/quillomat
+
+# Quillomat with a virtual pad that moves by itself: no controller needed.
+demo: build
+	./$(BUILD_DIR)/quillomat-demo
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

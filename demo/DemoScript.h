@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// What the demo pad does, as a function of the time into its cycle: the
+// sticks sweep to both ends, the triggers press fully, each button is pressed
+// in turn, the hat goes round, then everything rests. Every extreme and every
+// press lasts longer than 250 ms, so that sampling ten times a second sees it.
+namespace DemoScript {
+
+inline constexpr int axisCount = 6;    // left X, left Y, right X, right Y, two triggers
+inline constexpr int buttonCount = 15; // SDL's game-controller buttons A to D-pad right
+inline constexpr int hatCount = 1;
+
+// Milliseconds each extreme, press or hat direction is held.
+inline constexpr int holdMs = 290;
+// Milliseconds a stick takes from centre to one end.
+inline constexpr int sweepMs = 200;
+// Milliseconds of rest that end each cycle.
+inline constexpr int restMs = 2100;
+
+struct PadState {
+    std::array<std::int16_t, axisCount> axes{};
+    std::array<bool, buttonCount> buttons{};
+    std::uint8_t hat = 0; // SDL's hat bits: 1 up, 2 right, 4 down, 8 left
+};
+
+// The pad at rest: sticks centred, triggers released, nothing pressed.
+PadState restState();
+
+// Length of one cycle in milliseconds.
+int cycleMs();
+
+// The pad's state `elapsedMs` after the script started; the script repeats.
+PadState stateAt(std::int64_t elapsedMs);
+
+} // namespace DemoScript
