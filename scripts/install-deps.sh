@@ -6,7 +6,7 @@ set -eu
 packages="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 libsdl2-dev libgl-dev
-xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils"
+xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils x11-utils"
 
 missing=""
 for package in $packages; do

@@ -7,7 +7,9 @@
 #include "app/LocalizedText.h"
 #include "app/Menu.h"
 #include "app/QuitSignals.h"
+#include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
+#include "prefs/PreferencesWindow.h"
 #include "tester/MainWindow.h"
 #include "update/CheckForUpdateModule.h"
 
@@ -164,6 +166,9 @@ bool App::_HelpWebsite_Action()
 
 bool App::_ApplePreferences_Action()
 {
+    // The tester window is the sheet's parent; none is made while quitting.
+    if (MainWindow *mainWindow = MainWindow::existing())
+        PreferencesWindow::showWithin(mainWindow);
     return true;
 }
 
@@ -220,6 +225,7 @@ void App::releaseModuleObjects()
     MainWindow::release();
     AboutWindow::release();
     Menu::release();
+    CommonPreferencesModule::release();
 }
 
 bool App::notify(QObject *receiver, QEvent *event)

@@ -1,0 +1,144 @@
+#include "prefs/CommonPreferencesModule.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <charconv>
+#include <limits>
+#include <system_error>
+
+namespace CommonPreferencesModule {
+
+namespace {
+
+std::optional<QHash<QString, QString>> dictionary_;
+bool isFileLoaded_ = false;
+
+// Calls `deliver` with each line of `text`, without its LF, CR LF or CR.
+template <typename Deliver> void forEachLine(QStringView text, Deliver deliver)
+{
+    qsizetype start = 0;
+    const qsizetype length = text.size();
+    for (qsizetype position = 0; position < length; ++position) {
+        const QChar c = text.at(position);
+        if (c != u'\n' && c != u'\r')
+            continue;
+        deliver(text.mid(start, position - start));
+        if (c == u'\r' && position + 1 < length && text.at(position + 1) == u'\n')
+            ++position;
+        start = position + 1;
+    }
+    if (start < length)
+        deliver(text.mid(start));
+}
+
+} // namespace
+
+std::optional<Entry> parseLine(QStringView line)
+{
+    if (line.isEmpty() || line.front() == u'#')
+        return std::nullopt;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return Entry{QString(), line.trimmed().toString()};
+    return Entry{line.left(equals).trimmed().toString(), line.mid(equals + 1).trimmed().toString()};
+}
+
+void loadFile(const QString &path)
+{
+    isFileLoaded_ = false;
+    if (path.isEmpty())
+        return;
+    // Only a regular file: a pipe or a device would block or never end.
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    if (!dictionary_)
+        dictionary_.emplace();
+
+    const QByteArray bytes = file.readAll();
+    QString text = QString::fromUtf8(bytes);
+    // A byte order mark written by some editors is not part of the first key.
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    forEachLine(text, [](QStringView line) {
+        if (std::optional<Entry> entry = parseLine(line))
+            dictionary_->insert(entry->key, entry->value);
+    });
+    isFileLoaded_ = file.error() == QFileDevice::NoError;
+}
+
+bool isFileLoaded()
+{
+    return isFileLoaded_;
+}
+
+bool isValueOfVariableDefined(const QString &key)
+{
+    if (!dictionary_)
+        return false;
+    const auto found = dictionary_->constFind(key);
+    return found != dictionary_->cend() && !found->isEmpty();
+}
+
+bool getBooleanOfVariable(const QString &key)
+{
+    if (!dictionary_)
+        return false;
+    return dictionary_->value(key) == QLatin1String("True");
+}
+
+double getDoubleOfVariable(const QString &key)
+{
+    if (!dictionary_)
+        return 0.0;
+    const auto found = dictionary_->constFind(key);
+    return found != dictionary_->cend() ? doubleFromText(*found) : 0.0;
+}
+
+double doubleFromText(const QString &text)
+{
+    // Characters beyond Latin-1 become "?", which ends a number like any other.
+    const QByteArray latin = text.trimmed().toLatin1();
+    const char *begin = latin.constData();
+    const char *end = begin + latin.size();
+    if (begin != end && *begin == '+' && begin + 1 != end && begin[1] != '-' && begin[1] != '+')
+        ++begin;
+
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error == std::errc())
+        return value;
+    if (error != std::errc::result_out_of_range)
+        return 0.0;
+    // Too large in magnitude becomes infinite, too small becomes zero.
+    const bool negative = *begin == '-';
+    bool tiny = false;
+    for (const char *c = begin; c != stop; ++c) {
+        if (*c == 'e' || *c == 'E') {
+            tiny = c + 1 != stop && c[1] == '-';
+            break;
+        }
+    }
+    if (tiny)
+        return negative ? -0.0 : 0.0;
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    return negative ? -infinity : infinity;
+}
+
+QString getStringFromBoolean(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void release()
+{
+    dictionary_.reset();
+    isFileLoaded_ = false;
+}
+
+} // namespace CommonPreferencesModule

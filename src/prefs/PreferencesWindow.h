@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+class CheckForUpdateContainerControl;
+class QPushButton;
+class ResetPreferencesContainerControl;
+
+// The Preferences... sheet: the two settings a user may change, each click
+// taking effect in memory at once. Only Ok (or Return) closes it; there is
+// no Cancel and no close box, and Escape does nothing.
+class PreferencesWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    // The open preferences window, or a new one when there is none.
+    static PreferencesWindow *instance();
+    // The open preferences window, or nullptr.
+    static PreferencesWindow *existing();
+    // Shows the preferences window-modal over `parent` (a sheet where the
+    // platform has them) and returns at once; brings it forward when open.
+    static void showWithin(QWidget *parent);
+
+    ~PreferencesWindow() override;
+
+    void OkPushButton_Action();
+
+    CheckForUpdateContainerControl *mainCheckForUpdateContainerControl() const
+    {
+        return mainCheckForUpdateContainerControl_;
+    }
+    ResetPreferencesContainerControl *mainResetPreferencesContainerControl() const
+    {
+        return mainResetPreferencesContainerControl_;
+    }
+    QPushButton *okPushButton() const { return okPushButton_; }
+
+public slots:
+    // Escape and the desktop's close request land here: they leave it open.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit PreferencesWindow(QWidget *parent);
+
+    void Layout();
+    void CreateControls();
+
+    CheckForUpdateContainerControl *mainCheckForUpdateContainerControl_ = nullptr;
+    ResetPreferencesContainerControl *mainResetPreferencesContainerControl_ = nullptr;
+    QPushButton *okPushButton_ = nullptr;
+};
