@@ -1,4 +1,5 @@
 #include "BuildInfo.h"
+#include "support/FakeGameInput.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 
@@ -6,23 +7,6 @@
 #include <QTest>
 #include <QThread>
 #include <QUrl>
-
-namespace {
-
-class NoDevices final : public GameInputManager {
-public:
-    std::int32_t DeviceCount() const override { return 0; }
-    GameInputDevice *Device(std::int32_t) override { return nullptr; }
-};
-
-void useNoDevices()
-{
-    App::instance()->seams().createGameInputManager = [] {
-        return std::make_unique<NoDevices>();
-    };
-}
-
-} // namespace
 
 class TestApp : public QObject {
     Q_OBJECT

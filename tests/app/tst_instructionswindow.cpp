@@ -1,4 +1,5 @@
 #include "app/InstructionsWindow.h"
+#include "support/FakeGameInput.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 
@@ -6,16 +7,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-class NoDevices final : public GameInputManager {
-public:
-    std::int32_t DeviceCount() const override { return 0; }
-    GameInputDevice *Device(std::int32_t) override { return nullptr; }
-};
-
-} // namespace
 
 class TestInstructionsWindow : public QObject {
     Q_OBJECT
@@ -36,9 +27,7 @@ private:
 private slots:
     void init()
     {
-        App::instance()->seams().createGameInputManager = [] {
-            return std::make_unique<NoDevices>();
-        };
+        useNoDevices();
         mainWindow_ = MainWindow::instance();
         mainWindow_->show();
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow_));

@@ -1,4 +1,5 @@
 #include "app/Menu.h"
+#include "support/FakeGameInput.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 
@@ -9,12 +10,6 @@
 #include <QUrl>
 
 namespace {
-
-class NoDevices final : public GameInputManager {
-public:
-    std::int32_t DeviceCount() const override { return 0; }
-    GameInputDevice *Device(std::int32_t) override { return nullptr; }
-};
 
 // Each item of a menu as "name|text|shortcut|role", separators as "name|-".
 QStringList describeItems(const QMenu *menu)
@@ -39,12 +34,7 @@ class TestMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        App::instance()->seams().createGameInputManager = [] {
-            return std::make_unique<NoDevices>();
-        };
-    }
+    void init() { useNoDevices(); }
 
     void cleanup() { MainWindow::release(); }
 

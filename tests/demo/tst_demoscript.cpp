@@ -47,11 +47,10 @@ private slots:
             for (int end : {-32768, 32767}) {
                 const int held =
                     longestRun([&](const PadState &state) { return state.axes[axis] == end; });
-                QVERIFY2(held >= minimumHoldMs,
-                         qPrintable(QStringLiteral("axis %1 at %2 for %3 ms")
-                                        .arg(axis)
-                                        .arg(end)
-                                        .arg(held)));
+                QVERIFY2(
+                    held >= minimumHoldMs,
+                    qPrintable(
+                        QStringLiteral("axis %1 at %2 for %3 ms").arg(axis).arg(end).arg(held)));
             }
         }
     }

@@ -242,19 +242,27 @@ def geometry_and_settings(scenario, config_home):
     return window, settings
 
 
+def starts_like_a_first_launch(scenario, root, config_home):
+    """True when a launch with `config_home` shows the same window and writes
+    the same file as a launch with no preferences file at all."""
+    baseline = geometry_and_settings(scenario, os.path.join(root, "no-file"))
+    launched = geometry_and_settings(scenario, config_home)
+    if not baseline or not launched:
+        return False
+    if launched != baseline:
+        fail(scenario, f"window and file {launched}, a first launch gives {baseline}")
+        return False
+    return True
+
+
 def empty_file_starts_from_defaults(root):
     scenario = "empty file"
-    baseline = geometry_and_settings(scenario, os.path.join(root, "no-file"))
     # What a reset leaves behind.
     config_home = os.path.join(root, "config")
     os.makedirs(config_home)
     open(os.path.join(config_home, NAME), "wb").close()
-    after_reset = geometry_and_settings(scenario, config_home)
-    if baseline and after_reset:
-        if after_reset != baseline:
-            fail(scenario, f"window and file {after_reset}, a first launch gives {baseline}")
-        else:
-            print("PASS: an empty file starts from defaults with no message")
+    if starts_like_a_first_launch(scenario, root, config_home):
+        print("PASS: an empty file starts from defaults with no message")
 
 
 def unwritable_file_keeps_the_earlier_one(root):
@@ -286,7 +294,6 @@ def reset_through_the_preferences_sheet(root):
     """Help > Preferences..., tick the reset box, Ok, quit: the file is left
     empty and the next launch starts from defaults without a message."""
     scenario = "reset"
-    baseline = geometry_and_settings(scenario, os.path.join(root, "no-file"))
     config_home = os.path.join(root, "config")
     os.makedirs(config_home)
     path = os.path.join(config_home, NAME)
@@ -331,12 +338,8 @@ def reset_through_the_preferences_sheet(root):
     if read(path) != b"":
         fail(scenario, f"the file holds {read(path)!r}, expected nothing")
         return
-    after_reset = geometry_and_settings(scenario, config_home)
-    if baseline and after_reset:
-        if after_reset != baseline:
-            fail(scenario, f"after the reset {after_reset}, a first launch gives {baseline}")
-        else:
-            print("PASS: a reset leaves an empty file and the next launch starts from defaults")
+    if starts_like_a_first_launch(scenario, root, config_home):
+        print("PASS: a reset leaves an empty file and the next launch starts from defaults")
 
 
 def no_folder_to_be_had(root):

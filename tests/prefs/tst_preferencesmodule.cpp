@@ -1,6 +1,7 @@
 #include "app/ApplicationServices.h"
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
+#include "support/Files.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -42,14 +43,6 @@ extern "C" int fsetxattr(int fd, const char *name, const void *value, size_t siz
 }
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    return file.readAll();
-}
 
 bool writeAll(const QString &path, const QByteArray &content)
 {
@@ -98,31 +91,6 @@ char *toString(const Settings &s)
 }
 
 const Settings defaults{-1, -1, -1, -1, false};
-
-// Lets the process write files of at most `bytes` bytes until destroyed, so
-// that a write fails the way it does on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -221,7 +189,7 @@ private slots:
                                     "\nMAINWINDOWLEFT = -1\nMAINWINDOWTOP = -32\n"
                                     "MAINWINDOWWIDTH = 1024\nMAINWINDOWHEIGHT = 2147483647\n"
                                     "CHECKFORUPDATE = True\n";
-        QCOMPARE(readAll(file_), expected);
+        QCOMPARE(readFile(file_), expected);
         QVERIFY(QRegularExpression("^\\d+\\.\\d+$").match(applicationVersionText()).hasMatch());
     }
 
@@ -273,7 +241,7 @@ private slots:
         QFile::remove(file_);
         PreferencesModule::savePreferences();
         QCOMPARE(recorder.messages, QStringList());
-        QVERIFY(readAll(file_).contains("MAINWINDOWLEFT = 5\n"));
+        QVERIFY(readFile(file_).contains("MAINWINDOWLEFT = 5\n"));
         QCOMPARE(attribute(file_, PreferencesModule::fileTypeAttribute), QByteArray("(none)"));
     }
 
@@ -291,7 +259,7 @@ private slots:
             QCOMPARE(info.st_mode & 07777, mode_t(0700));
         }
         PreferencesModule::savePreferences();
-        QVERIFY(readAll(file_).startsWith("APPLICATIONNAME = Quillomat\n"));
+        QVERIFY(readFile(file_).startsWith("APPLICATIONNAME = Quillomat\n"));
         QCOMPARE(recorder.messages, QStringList());
     }
 
@@ -313,7 +281,7 @@ private slots:
 
         PreferencesModule::savePreferences();
         QCOMPARE(recorder.messages, (QStringList{folderMissing, folderMissing}));
-        QCOMPARE(readAll(root_->filePath("blocker")), QByteArray("not a folder"));
+        QCOMPARE(readFile(root_->filePath("blocker")), QByteArray("not a folder"));
     }
 
     void aFailedWriteKeepsTheEarlierFile_data()
@@ -345,7 +313,7 @@ private slots:
         if (pathIsAFolder)
             QVERIFY(QFileInfo(file_).isDir());
         else
-            QCOMPARE(readAll(file_), earlier);
+            QCOMPARE(readFile(file_), earlier);
         // No temporary file is left behind.
         QCOMPARE(QDir(folder_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{QFileInfo(file_).fileName()});

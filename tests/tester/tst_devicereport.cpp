@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "tester/DeviceReport.h"
 
 #include <QFile>
@@ -6,43 +7,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    return file.readAll();
-}
-
-// Lets the process write files of at most `bytes` bytes until destroyed, so
-// that a write fails the way it does on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
-} // namespace
 
 class TestDeviceReport : public QObject {
     Q_OBJECT
@@ -98,7 +62,7 @@ private slots:
         const QString path = folder.filePath("Pad.txt");
         QVERIFY(DeviceReport::writeReport(path, "first version, longer\n"));
         QVERIFY(DeviceReport::writeReport(path, "second\n"));
-        QCOMPARE(readAll(path), QByteArray("second\n"));
+        QCOMPARE(readFile(path), QByteArray("second\n"));
     }
 
     void aPlaceThatCannotHoldAFileFails()
@@ -120,7 +84,7 @@ private slots:
             const FileSizeLimit limit(16);
             QVERIFY(!DeviceReport::writeReport(path, QByteArray(4096, 'x')));
         }
-        QCOMPARE(readAll(path), QByteArray("kept\n"));
+        QCOMPARE(readFile(path), QByteArray("kept\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Pad.txt"});
     }
 };

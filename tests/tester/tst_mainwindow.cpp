@@ -1,5 +1,6 @@
 #include "app/LocalizedText.h"
 #include "prefs/PreferencesModule.h"
+#include "support/Files.h"
 #include "support/TestApp.h"
 #include "support/VirtualJoystick.h"
 #include "tester/MainWindow.h"
@@ -39,14 +40,6 @@ QStringList popupRows(const MainWindow *window)
     return rows;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "(unreadable)";
-    return file.readAll();
-}
-
 // A device SDL cannot produce: element values beyond 16 bits.
 class FakeElement final : public GameInputElement {
 public:
@@ -81,29 +74,6 @@ public:
 
 private:
     FakeDevice *device_;
-};
-
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 } // namespace
@@ -269,7 +239,7 @@ private slots:
         chooseFile(folder.filePath(".txt"));
         window->savePushButton()->click();
         QCOMPARE(offeredNames_, QStringList{".txt"});
-        QCOMPARE(readAll(folder.filePath(".txt")), QByteArray("\n\n"));
+        QCOMPARE(readFile(folder.filePath(".txt")), QByteArray("\n\n"));
         QCOMPARE(recorder.messages, QStringList{"The \".txt\" file was successfully created.\n"
                                                 "Now you can quit the application."});
     }
@@ -297,7 +267,7 @@ private slots:
         chooseFile(folder.filePath("renamed.txt"));
         window->SavePushButton_Action();
         QCOMPARE(offeredNames_, QStringList{"Test Pad.txt"});
-        QCOMPARE(readAll(folder.filePath("renamed.txt")),
+        QCOMPARE(readFile(folder.filePath("renamed.txt")),
                  QByteArray("Test Pad\n\n"
                             "Axis 0 : Minimum = -32768, Default = 0, Maximum = 0\n"
                             "Button 0 : Minimum = 0, Default = 0, Maximum = 1\n"));
@@ -307,7 +277,7 @@ private slots:
         window->mainPopupMenu()->setCurrentIndex(1);
         chooseFile(folder.filePath("bare.txt"));
         window->SavePushButton_Action();
-        QCOMPARE(readAll(folder.filePath("bare.txt")), QByteArray("Bare Pad\n\n"));
+        QCOMPARE(readFile(folder.filePath("bare.txt")), QByteArray("Bare Pad\n\n"));
     }
 
     void everyFailedSaveSaysSoAndNeverClaimsSuccess_data()
@@ -353,7 +323,7 @@ private slots:
             window->SavePushButton_Action();
         }
         QCOMPARE(recorder.messages, QStringList{expectedMessage});
-        QCOMPARE(readAll(earlierFile), QByteArray("earlier report\n"));
+        QCOMPARE(readFile(earlierFile), QByteArray("earlier report\n"));
     }
 
     void returnPressesSave()
