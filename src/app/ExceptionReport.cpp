@@ -1,5 +1,7 @@
 #include "app/ExceptionReport.h"
 
+#include <QRegularExpression>
+
 #include <cxxabi.h>
 #include <execinfo.h>
 
@@ -30,9 +32,17 @@ QString readableFrame(const char *symbol)
 } // namespace
 
 AppException::AppException(std::int32_t number, QString message)
-    : info_{number, std::move(message), currentStack(1)}
+    : info_{number, std::move(message), currentStack()}
     , what_(info_.message.toStdString())
-{}
+{
+    // The stack starts where the exception was made, not in the code that
+    // captured it (which sanitizers may wrap in frames of their own).
+    static const QRegularExpression constructorFrame(
+        QStringLiteral("AppException::AppException\\(.*"));
+    // lastIndexOf() with an expression looks for a whole-entry match.
+    const qsizetype constructor = info_.stack.lastIndexOf(constructorFrame);
+    info_.stack.remove(0, constructor >= 0 ? constructor + 1 : 1);
+}
 
 QStringList currentStack(int skip)
 {
