@@ -36,8 +36,18 @@ private slots:
         };
         MainWindow *window = MainWindow::instance();
         QCOMPARE(window->savePushButton()->text(), QStringLiteral("Enregistrer..."));
-        QCOMPARE(Menu::instance()->findChild<QMenu *>("Help")->title(), QStringLiteral("Aide"));
-        QCOMPARE(Menu::instance()->item("AppleQuit")->text(), QStringLiteral("Quitter"));
+        QStringList titles;
+        for (const QAction *menu : Menu::instance()->actions())
+            titles.append(menu->text());
+        QCOMPARE(titles, (QStringList{QStringLiteral("\u00c9dition"), "Aide"}));
+        QStringList helpItems;
+        for (const QAction *item : Menu::instance()->findChild<QMenu *>("Help")->actions())
+            helpItems.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(helpItems,
+                 (QStringList{"Aller sur le site web...", "Nous contacter...",
+                              "Lire la documentation...", "Traduire dans une autre langue...", "-",
+                              QStringLiteral("Pr\u00e9f\u00e9rences..."), "Quitter",
+                              QStringLiteral("\u00c0 propos...")}));
 
         MessageRecorder recorder;
         App::instance()->seams().saveFileName = [](QWidget *, const QString &) {

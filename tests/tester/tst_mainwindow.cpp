@@ -210,6 +210,21 @@ private slots:
         QCOMPARE(listRows(window), QStringList{"Axis 0|12|12|12"});
     }
 
+    void aPadUnpluggedWhileSelectedReadsAtRest()
+    {
+        auto pad = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"Loose Pad", 1, 1, 0});
+        MainWindow *window = MainWindow::instance();
+        window->mainPopupMenu()->setCurrentIndex(0);
+        pad->setAxis(0, -20000);
+        pad->setButton(0, true);
+        VirtualJoystick::settle();
+        window->MainTimer_Action();
+        pad.reset();
+        VirtualJoystick::settle();
+        window->MainTimer_Action();
+        QCOMPARE(listRows(window), (QStringList{"Axis 0|-20000|0|0", "Button 0|0|0|1"}));
+    }
+
     void valuesBeyond16BitsShowInFullUntilTheFirstTick()
     {
         FakeDevice device;
