@@ -6,7 +6,8 @@ set -eu
 packages="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 libsdl2-dev libgl-dev
-xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils x11-utils"
+xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils x11-utils
+libbenchmark-dev curl clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

@@ -1,14 +1,40 @@
 #include "update/CheckForUpdateModule.h"
 
+#include "BuildInfo.h"
+#include "prefs/PreferencesModule.h"
+#include "update/CheckForUpdateThread.h"
+
+#include <memory>
+
 namespace CheckForUpdateModule {
+
+namespace {
+// Kept only so that the end of the program can stop it.
+std::unique_ptr<CheckForUpdateThread> check_;
+} // namespace
 
 void checkForUpdate()
 {
-    // The update check is not built yet.
+    if (!PreferencesModule::checkForUpdate || check_)
+        return;
+    check_ = std::make_unique<CheckForUpdateThread>(QString::fromUtf8(BuildInfo::websiteUrl));
+    check_->start();
 }
 
 void stopCheck()
 {
+    if (!check_)
+        return;
+    // The fetch notices within a few milliseconds; a message still waiting
+    // for the user returns once the program is quitting.
+    check_->requestInterruption();
+    check_->wait();
+    check_.reset();
+}
+
+CheckForUpdateThread *currentCheck()
+{
+    return check_.get();
 }
 
 } // namespace CheckForUpdateModule

@@ -1,0 +1,63 @@
+#include "update/CheckForUpdateThread.h"
+
+#include "app/App.h"
+#include "app/ApplicationServices.h"
+#include "app/LocalizedText.h"
+#include "update/http/HTTPSocket.h"
+
+CheckForUpdateThread::CheckForUpdateThread(const QString &websiteUrl, QObject *parent)
+    : QThread(parent)
+    , websiteUrl_(websiteUrl)
+{}
+
+void CheckForUpdateThread::run()
+{
+    Event_Run();
+}
+
+void CheckForUpdateThread::Event_Run()
+{
+    const QString applicationName = ApplicationNameMBS(App::instance());
+
+    HTTPSocket socket;
+    socket.SetRequestHeader("User-Agent", applicationName.toUtf8());
+    socket.Yield = true;
+    socket.MaximumBodyLength = MaximumVersionFileLength;
+    const QByteArray page =
+        socket.Get(versionFileUrl(websiteUrl_, applicationName), InactivityLimitSeconds);
+
+    // A response that was given up, or a quit while it came, says nothing
+    // about versions.
+    if (socket.ErrorCode() != 0 || isInterruptionRequested())
+        return;
+    if (!isNewerVersionAvailable(page, applicationName, applicationVersionText()))
+        return;
+    App::instance()->displayMessage(newVersionMessage(
+        CheckForUpdateThreadText::NewVersionAvailableMessage.text(), applicationName));
+}
+
+QString CheckForUpdateThread::versionFileUrl(const QString &websiteUrl,
+                                             const QString &applicationName)
+{
+    QString folder = applicationName;
+    folder.remove(QLatin1Char(' '));
+    return websiteUrl + QLatin1Char('/') + folder.toLower() + QStringLiteral("/version.txt");
+}
+
+bool CheckForUpdateThread::isNewerVersionAvailable(const QByteArray &page,
+                                                   const QString &applicationName,
+                                                   const QString &versionText)
+{
+    const QString pageText = QString::fromUtf8(page);
+    return pageText.contains(applicationName, Qt::CaseInsensitive) &&
+           !pageText.contains(versionText);
+}
+
+QString CheckForUpdateThread::newVersionMessage(QString messageText, const QString &applicationName)
+{
+    static const QString placeholder = QStringLiteral("%APPLICATIONNAME%");
+    const qsizetype at = messageText.indexOf(placeholder);
+    if (at >= 0)
+        messageText.replace(at, placeholder.size(), applicationName);
+    return messageText;
+}
