@@ -1,10 +1,10 @@
 #include "about/AboutWindow.h"
 
-#include "BuildInfo.h"
 #include "app/App.h"
 #include "app/ApplicationServices.h"
 #include "app/LocalizedText.h"
 #include "app/SystemFont.h"
+#include "app/WebsiteUrl.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -157,7 +157,7 @@ void AboutWindow::CreateControls()
     linkFont.setUnderline(true);
     urlStaticText_ =
         makeLabel(this, "URLStaticText", QRect(10, 70, 280, 20), linkFont, QColor(0, 0, 255));
-    urlStaticText_->setText(QString::fromLatin1(BuildInfo::websiteUrl));
+    urlStaticText_->setText(websiteBaseUrl());
     urlStaticText_->installEventFilter(this);
 
     fadeInTimer_ = makeTimer(this, "FadeInTimer", fadeInterval, false);
@@ -189,7 +189,7 @@ void AboutWindow::URLStaticText_MouseExit()
 
 bool AboutWindow::URLStaticText_MouseDown()
 {
-    App::instance()->seams().openUrl(QUrl(QString::fromLatin1(BuildInfo::websiteUrl)));
+    App::instance()->seams().openUrl(QUrl(websiteBaseUrl()));
     return true;
 }
 

@@ -1,12 +1,12 @@
 #include "app/App.h"
 
-#include "BuildInfo.h"
 #include "about/AboutWindow.h"
 #include "app/ApplicationServices.h"
 #include "app/InstructionsWindow.h"
 #include "app/LocalizedText.h"
 #include "app/Menu.h"
 #include "app/QuitSignals.h"
+#include "app/WebsiteUrl.h"
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
@@ -37,7 +37,7 @@ QString eventContext(QObject *receiver, QEvent *event)
 
 QUrl websiteUrl(const char *path)
 {
-    return QUrl(QString::fromLatin1(BuildInfo::websiteUrl) + QLatin1String(path));
+    return QUrl(websiteBaseUrl() + QLatin1String(path));
 }
 
 } // namespace

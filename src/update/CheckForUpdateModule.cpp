@@ -1,6 +1,6 @@
 #include "update/CheckForUpdateModule.h"
 
-#include "BuildInfo.h"
+#include "app/WebsiteUrl.h"
 #include "prefs/PreferencesModule.h"
 #include "update/CheckForUpdateThread.h"
 
@@ -17,7 +17,7 @@ void checkForUpdate()
 {
     if (!PreferencesModule::checkForUpdate || check_)
         return;
-    check_ = std::make_unique<CheckForUpdateThread>(QString::fromUtf8(BuildInfo::websiteUrl));
+    check_ = std::make_unique<CheckForUpdateThread>(websiteBaseUrl());
     check_->start();
 }
 

@@ -1,6 +1,6 @@
 #include "about/AboutWindow.h"
+#include "app/WebsiteUrl.h"
 
-#include "BuildInfo.h"
 #include "support/TestApp.h"
 
 #include <QElapsedTimer>
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(window->nameStaticText()->text(), QStringLiteral("Quillomat 1.0"));
         QCOMPARE(window->developedStaticText()->text(),
                  QStringLiteral("Developed by \"Brindlecove Software\""));
-        QCOMPARE(window->urlStaticText()->text(), QString::fromLatin1(BuildInfo::websiteUrl));
+        QCOMPARE(window->urlStaticText()->text(), websiteBaseUrl());
         QCOMPARE(window->minimumSize(), QSize(300, 100));
         QCOMPARE(window->maximumSize(), QSize(300, 100));
         QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
 
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(BuildInfo::websiteUrl))});
+        QCOMPARE(opened, QList<QUrl>{QUrl(websiteBaseUrl())});
         // A double click reaches a widget as press, release, double click, release.
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {

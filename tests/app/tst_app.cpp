@@ -1,4 +1,4 @@
-#include "BuildInfo.h"
+#include "app/WebsiteUrl.h"
 #include "support/FakeGameInput.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
@@ -47,7 +47,7 @@ private slots:
             opened.append(url);
         };
         QVERIFY(App::instance()->handleMenuCommand(itemName));
-        QCOMPARE(opened, QList<QUrl>{QUrl(QString::fromLatin1(BuildInfo::websiteUrl) + path)});
+        QCOMPARE(opened, QList<QUrl>{QUrl(websiteBaseUrl() + path)});
         App::instance()->seams().openUrl = Seams::defaults().openUrl;
     }
 

@@ -1,0 +1,6 @@
+#include "app/WebsiteUrl.h"
+
+QString websiteBaseUrl()
+{
+    return QStringLiteral(QUILLOMAT_WEBSITE_URL);
+}
