@@ -59,6 +59,11 @@ for road in TERM INT HUP close; do
 
     if [ "$road" = close ]; then
         # The sheet holds the window until it is dismissed; Return does that.
+        for window in $(visible_windows "$pid"); do
+            if xdotool getwindowgeometry "$window" | grep -q 'Geometry: 320x330'; then
+                xdotool windowfocus --sync "$window"
+            fi
+        done
         xdotool key Return
         if ! wait_for_windows "$pid" 1; then
             fail "close: Return did not dismiss the instructions"

@@ -75,6 +75,13 @@ def drive(program, report):
         "the tester window")
     time.sleep(0.5)
     if len(visible_windows(pid)) > 1:
+        # The sheet carries the application's name too; it is the 320 x 330 one.
+        sheet = [w for w in visible_windows(pid)
+                 if "Geometry: 320x330" in subprocess.run(
+                     ["xdotool", "getwindowgeometry", w], capture_output=True,
+                     text=True).stdout]
+        if sheet:
+            xdotool("windowfocus", "--sync", sheet[0])
         key("Return")
         wait_for(lambda: len(visible_windows(pid)) == 1, "the instructions to close")
     window = visible_windows(pid)[0]

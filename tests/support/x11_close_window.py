@@ -18,7 +18,8 @@ def main():
         data=(32, [delete_window, X.CurrentTime, 0, 0, 0]),
     )
     window.send_event(message, event_mask=X.NoEventMask)
-    connection.flush()
+    # A round trip: the server has handled the message before we hang up.
+    connection.sync()
     connection.close()
 
 
