@@ -1,9 +1,9 @@
 #pragma once
 
+#include "VirtualJoystick.h"
+
 #include <QElapsedTimer>
 #include <QObject>
-
-#include <SDL.h>
 
 class QTimer;
 
@@ -17,15 +17,13 @@ public:
     static constexpr const char *name = "Quillomat Demo Pad";
 
     explicit DemoPad(QObject *parent = nullptr);
-    ~DemoPad() override;
 
-    bool isAttached() const { return joystick_ != nullptr; }
+    bool isAttached() const { return pad_.isAttached(); }
 
 private:
     void step();
 
-    SDL_Joystick *joystick_ = nullptr;
-    SDL_JoystickID instanceId_ = -1;
+    VirtualJoystick pad_;
     QTimer *timer_ = nullptr;
     QElapsedTimer clock_;
 };

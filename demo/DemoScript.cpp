@@ -20,8 +20,8 @@ constexpr int hatMs = static_cast<int>(hatDirections.size()) * holdMs;
 
 std::int16_t between(int from, int to, int elapsed, int duration)
 {
-    return static_cast<std::int16_t>(from + (to - from) * static_cast<std::int64_t>(elapsed) /
-                                                duration);
+    return static_cast<std::int16_t>(from +
+                                     (to - from) * static_cast<std::int64_t>(elapsed) / duration);
 }
 
 // Centre to the low end, hold, across to the high end, hold, back to centre.

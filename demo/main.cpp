@@ -10,7 +10,6 @@ int main(int argc, char **argv)
     // devices present at that moment.
     DemoPad pad;
     app.start();
-    const int status = App::exec();
-    App::releaseModuleObjects();
-    return status;
+    // The application object releases the windows and menu bar it outlives.
+    return App::exec();
 }

@@ -4,7 +4,6 @@ int main(int argc, char **argv)
 {
     App app(argc, argv);
     app.start();
-    const int status = App::exec();
-    App::releaseModuleObjects();
-    return status;
+    // The application object releases the windows and menu bar it outlives.
+    return App::exec();
 }

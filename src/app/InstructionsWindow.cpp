@@ -51,8 +51,9 @@ void InstructionsWindow::Layout()
 {
     setObjectName(QStringLiteral("InstructionsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // A title bar without close, minimize or maximize buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A title bar without close, minimize or maximize buttons; a sheet on the
+    // platforms that have them.
+    setWindowFlags(Qt::Sheet | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QString());
     setFixedSize(320, 330);
     setSizeGripEnabled(false);

@@ -1,4 +1,6 @@
 target_sources(quillomat_core PRIVATE
+    app/Anchors.cpp
+    app/Anchors.h
     app/App.cpp
     app/App.h
     app/ApplicationServices.cpp

@@ -1,7 +1,7 @@
 #include "prefs/CheckBoxContainerControl.h"
 
+#include "app/Anchors.h"
 #include "app/SystemFont.h"
-#include "tester/Anchors.h"
 
 #include <QCheckBox>
 

@@ -1,12 +1,12 @@
 #include "prefs/CommonPreferencesModule.h"
 
+#include "tester/ValueText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
-#include <charconv>
-#include <limits>
-#include <system_error>
+#include <string_view>
 
 namespace CommonPreferencesModule {
 
@@ -104,30 +104,10 @@ double doubleFromText(const QString &text)
 {
     // Characters beyond Latin-1 become "?", which ends a number like any other.
     const QByteArray latin = text.trimmed().toLatin1();
-    const char *begin = latin.constData();
-    const char *end = begin + latin.size();
-    if (begin != end && *begin == '+' && begin + 1 != end && begin[1] != '-' && begin[1] != '+')
-        ++begin;
-
-    double value = 0.0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error == std::errc())
-        return value;
-    if (error != std::errc::result_out_of_range)
-        return 0.0;
-    // Too large in magnitude becomes infinite, too small becomes zero.
-    const bool negative = *begin == '-';
-    bool tiny = false;
-    for (const char *c = begin; c != stop; ++c) {
-        if (*c == 'e' || *c == 'E') {
-            tiny = c + 1 != stop && c[1] == '-';
-            break;
-        }
-    }
-    if (tiny)
-        return negative ? -0.0 : 0.0;
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    return negative ? -infinity : infinity;
+    std::string_view number(latin.constData(), static_cast<std::size_t>(latin.size()));
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-' && number[1] != '+')
+        number.remove_prefix(1);
+    return number.empty() ? 0.0 : ValueText::decimalValue(number);
 }
 
 QString getStringFromBoolean(bool value)

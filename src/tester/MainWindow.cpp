@@ -1,12 +1,12 @@
 #include "tester/MainWindow.h"
 
+#include "app/Anchors.h"
 #include "app/App.h"
 #include "app/ApplicationServices.h"
 #include "app/LocalizedText.h"
 #include "app/Menu.h"
 #include "app/SystemFont.h"
 #include "prefs/PreferencesModule.h"
-#include "tester/Anchors.h"
 #include "tester/DeviceReport.h"
 #include "tester/ValueText.h"
 
@@ -221,7 +221,6 @@ void MainWindow::Event_Open()
         }
         mainPopupMenu_->setCurrentIndex(-1);
     }
-    MainPopupMenu_Change();
 
     mainTimer_->start();
 }

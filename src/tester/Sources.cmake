@@ -1,6 +1,4 @@
 target_sources(quillomat_core PRIVATE
-    tester/Anchors.cpp
-    tester/Anchors.h
     tester/DeviceReport.cpp
     tester/DeviceReport.h
     tester/GameInput.h

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
+#include <string_view>
 
 namespace ValueText {
 
@@ -18,66 +18,53 @@ QString integerText(std::int64_t value)
     return QString::number(value);
 }
 
+double decimalValue(std::string_view text)
+{
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc())
+        return value;
+    if (error != std::errc::result_out_of_range)
+        return 0.0;
+    // Too large in magnitude becomes infinite, too small becomes zero.
+    const bool negative = text.front() == '-';
+    const std::string_view number(text.data(), static_cast<std::size_t>(stop - text.data()));
+    const auto exponent = number.find_first_of("eE");
+    if (exponent != std::string_view::npos && exponent + 1 < number.size() &&
+        number[exponent + 1] == '-')
+        return negative ? -0.0 : 0.0;
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    return negative ? -infinity : infinity;
+}
+
 double leadingNumber(const QString &text)
 {
-    std::string number;
-    qsizetype position = 0;
-    const qsizetype length = text.size();
-    auto at = [&](qsizetype index) {
-        return index < length ? text.at(index) : QChar();
-    };
-    auto isDigit = [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    };
-
-    while (at(position) == u' ' || at(position) == u'\t')
-        ++position;
-    if (at(position) == u'-' || at(position) == u'+') {
-        if (at(position) == u'-')
-            number += '-';
-        ++position;
-    }
-    bool anyDigit = false;
-    while (isDigit(at(position))) {
-        number += static_cast<char>(at(position++).unicode());
-        anyDigit = true;
-    }
-    if (at(position) == u'.') {
-        number += '.';
-        ++position;
-        while (isDigit(at(position))) {
-            number += static_cast<char>(at(position++).unicode());
-            anyDigit = true;
+    // The cells hold short texts and are read twice per row ten times a
+    // second: copy into a buffer on the stack, not a heap-allocated one.
+    // Characters beyond Latin-1 become "?", which ends a number like any other.
+    char buffer[64];
+    QByteArray longText;
+    std::string_view rest;
+    if (text.size() < qsizetype(sizeof buffer)) {
+        for (qsizetype index = 0; index < text.size(); ++index) {
+            const char16_t c = text.at(index).unicode();
+            buffer[index] = c < 256 ? static_cast<char>(c) : '?';
         }
+        rest = std::string_view(buffer, static_cast<std::size_t>(text.size()));
+    } else {
+        longText = text.toLatin1();
+        rest = std::string_view(longText.constData(), static_cast<std::size_t>(longText.size()));
     }
-    if (!anyDigit)
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    const bool hasSign = !rest.empty() && (rest.front() == '-' || rest.front() == '+');
+    // Digits or a point must follow: "inf" and "nan" are no decimal numbers.
+    const char first = rest.size() > std::size_t(hasSign) ? rest[hasSign] : '\0';
+    if (!(first >= '0' && first <= '9') && first != '.')
         return 0.0;
-    if ((at(position) == u'e' || at(position) == u'E')) {
-        qsizetype exponentStart = position + 1;
-        if (at(exponentStart) == u'-' || at(exponentStart) == u'+')
-            ++exponentStart;
-        if (isDigit(at(exponentStart))) {
-            number += 'e';
-            if (at(position + 1) == u'-')
-                number += '-';
-            position = exponentStart;
-            while (isDigit(at(position)))
-                number += static_cast<char>(at(position++).unicode());
-        }
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large in magnitude becomes infinite, too small becomes zero.
-        const bool negative = number.front() == '-';
-        const auto exponent = number.find('e');
-        const bool tiny = exponent != std::string::npos && number[exponent + 1] == '-';
-        if (tiny)
-            return negative ? -0.0 : 0.0;
-        return negative ? -std::numeric_limits<double>::infinity()
-                        : std::numeric_limits<double>::infinity();
-    }
-    return value;
+    if (rest.front() == '+')
+        rest.remove_prefix(1);
+    return decimalValue(rest);
 }
 
 QString realText(double value)

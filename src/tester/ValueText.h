@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 
 // Conversions between element values and the texts of the element list.
 // The list cells are the only record of Min, Now and Max, so these decide
@@ -15,6 +16,11 @@ std::int16_t narrowTo16Bits(std::int32_t value);
 
 // Decimal digits, a leading "-" when negative, no grouping.
 QString integerText(std::int64_t value);
+
+// The number at the start of `text`, as std::from_chars reads it (which
+// also takes "inf" and "nan"), saturating: beyond the range of a double it
+// is infinite, below its smallest value zero; 0 when there is none.
+double decimalValue(std::string_view text);
 
 // The leading decimal number of a text (optional sign, digits, fraction and
 // exponent, after optional spaces); 0 when the text starts with none.

@@ -2,7 +2,7 @@
 // with the real element list, offscreen. Run it directly for the figures:
 //   QT_QPA_PLATFORM=offscreen ./bench_sampling
 #include "support/TestApp.h"
-#include "support/VirtualJoystick.h"
+#include "VirtualJoystick.h"
 #include "tester/MainWindow.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "prefs/PreferencesModule.h"
 #include "support/Files.h"
 #include "support/TestApp.h"
-#include "support/VirtualJoystick.h"
+#include "VirtualJoystick.h"
 #include "tester/MainWindow.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "support/TestApp.h"
-#include "support/VirtualJoystick.h"
+#include "VirtualJoystick.h"
 #include "tester/SdlGameInput.h"
 
 #include <QTest>

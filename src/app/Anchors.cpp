@@ -1,4 +1,4 @@
-#include "tester/Anchors.h"
+#include "app/Anchors.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "support/VirtualJoystick.h"
+#include "VirtualJoystick.h"
 
 namespace {
 

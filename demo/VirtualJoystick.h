@@ -4,8 +4,9 @@
 
 #include <SDL.h>
 
-// An SDL virtual joystick for the length of a test: it shows up in the game
-// input manager like a plugged-in pad, and the test sets its state.
+// An SDL virtual joystick for as long as the object lives: it shows up in the
+// game input manager like a plugged-in pad, and its owner sets its state. The
+// demo pad plays a script on one; tests drive them by hand.
 class VirtualJoystick {
 public:
     struct Layout {
