@@ -1,36 +1,73 @@
+#include "app/InstructionsWindow.h"
+#include "app/Menu.h"
 #include "app/WebsiteUrl.h"
 #include "support/FakeGameInput.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QUrl>
 
+namespace {
+
+// Each item of a menu as "name|text|shortcut", separators as "-".
+QStringList describeItems(const QMenu *menu)
+{
+    QStringList items;
+    for (const QAction *action : menu->actions())
+        items.append(action->isSeparator() ? QStringLiteral("-")
+                                           : QStringList{action->objectName(), action->text(),
+                                                         action->shortcut().toString()}
+                                                 .join('|'));
+    return items;
+}
+
+} // namespace
+
+// The application shell: menu bar and commands, messages, the instructions
+// shown at launch, and the road to the end.
 class TestApp : public QObject {
     Q_OBJECT
 
 private slots:
-    void theMenuHandlerTableBindsSevenNamesInOrder()
+    void init() { useNoDevices(); }
+    void cleanup() { MainWindow::release(); }
+
+    void theMenuBarCarriesEveryCommandInOrder()
     {
+        const Menu *menu = Menu::instance();
+        QCOMPARE(describeItems(menu->findChild<QMenu *>("Edit")),
+                 (QStringList{"EditCut|Cut|Ctrl+X", "EditCopy|Copy|Ctrl+C",
+                              "EditPaste|Paste|Ctrl+V", "EditClear|Clear|"}));
+        QCOMPARE(describeItems(menu->findChild<QMenu *>("Help")),
+                 (QStringList{"HelpWebsite|Go to the website...|", "HelpContact|Contact us...|",
+                              "HelpDocumentation|Read the documentation...|",
+                              "HelpTranslate|Translate into another language...|", "-",
+                              "ApplePreferences|Preferences...|", "AppleQuit|Quit|",
+                              "AppleAbout|About...|"}));
+        QCOMPARE(menu->item("AppleAbout")->menuRole(), QAction::AboutRole);
+        QCOMPARE(menu->item("ApplePreferences")->menuRole(), QAction::PreferencesRole);
+        QCOMPARE(menu->item("AppleQuit")->menuRole(), QAction::QuitRole);
         QStringList names;
-        for (const auto &[name, action] : App::instance()->menuHandlers()) {
-            names.append(name);
-            QVERIFY(action != nullptr);
-        }
+        for (const auto &entry : App::instance()->menuHandlers())
+            names.append(entry.first);
         QCOMPARE(names, (QStringList{"HelpDocumentation", "AppleQuit", "AppleAbout", "HelpContact",
                                      "HelpTranslate", "HelpWebsite", "ApplePreferences"}));
-        QVERIFY(!App::instance()->handleMenuCommand("EditCut"));
-        QVERIFY(!App::instance()->handleMenuCommand("NoSuchItem"));
     }
 
-    void helpCommandsOpenTheWebsitePages_data()
+    void helpItemsOpenTheWebsitePages_data()
     {
-        QTest::addColumn<QString>("itemName");
+        QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("path");
-        QTest::newRow("website itself, no trailing slash") << "HelpWebsite"
-                                                           << "";
+        QTest::newRow("website, no trailing slash") << "HelpWebsite"
+                                                    << "";
         QTest::newRow("contact") << "HelpContact"
                                  << "/contacts.php";
         QTest::newRow("documentation") << "HelpDocumentation"
@@ -38,47 +75,95 @@ private slots:
         QTest::newRow("translate") << "HelpTranslate"
                                    << "/translate.php";
     }
-    void helpCommandsOpenTheWebsitePages()
+    void helpItemsOpenTheWebsitePages()
     {
-        QFETCH(QString, itemName);
+        QFETCH(QString, item);
         QFETCH(QString, path);
         QList<QUrl> opened;
         App::instance()->seams().openUrl = [&opened](const QUrl &url) {
             opened.append(url);
         };
-        QVERIFY(App::instance()->handleMenuCommand(itemName));
-        QCOMPARE(opened, QList<QUrl>{QUrl(websiteBaseUrl() + path)});
+        Menu::instance()->item(item)->trigger();
         App::instance()->seams().openUrl = Seams::defaults().openUrl;
+        QCOMPARE(opened, QList<QUrl>{QUrl(websiteBaseUrl() + path)});
     }
 
-    void messagesShowLineBreaksForCarriageReturns()
+    void editCommandsActOnTheFocusedTextAndOtherwiseDoNothing()
     {
-        MessageRecorder recorder;
-        App::instance()->displayMessage("first\rsecond");
-        QCOMPARE(recorder.messages, QStringList{"first\nsecond"});
+        QWidget window;
+        auto *field = new QLineEdit("game pad", &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->setSelection(0, 5);
+        Menu::instance()->item("EditCut")->trigger();
+        field->setCursorPosition(3);
+        Menu::instance()->item("EditPaste")->trigger();
+        QCOMPARE(field->text(), QStringLiteral("padgame "));
+        field->clearFocus();
+        Menu::instance()->item("EditClear")->trigger();
+        QCOMPARE(field->text(), QStringLiteral("padgame "));
     }
 
-    void aMessageFromAnotherThreadShowsOnTheUiThreadAndWaits()
+    void theMenuBarOutlivesEachTesterWindow()
     {
-        QThread *uiThread = QThread::currentThread();
+        QCOMPARE(MainWindow::instance()->menuWidget(), Menu::instance());
+        MainWindow::release();
+        QPointer<Menu> menu = Menu::instance();
+        QCOMPARE(MainWindow::instance()->menuWidget(), menu.data());
+    }
+
+    void messagesShowOnTheUiThreadWithLineBreaksAndTheCallerWaits()
+    {
         QThread *shownOn = nullptr;
+        QString shownText;
         bool dismissed = false;
         bool callerSawDismissal = false;
-        App::instance()->seams().showMessageBox = [&](const QString &) {
+        App::instance()->seams().showMessageBox = [&](const QString &text) {
             shownOn = QThread::currentThread();
+            shownText = text;
             QTest::qWait(50);
             dismissed = true;
         };
         QThread *worker = QThread::create([&] {
-            App::instance()->displayMessage("from the worker");
+            App::instance()->displayMessage("first\rsecond");
             callerSawDismissal = dismissed;
         });
         worker->start();
         QTRY_VERIFY(worker->isFinished());
         delete worker;
         App::instance()->seams().showMessageBox = Seams::defaults().showMessageBox;
-        QCOMPARE(shownOn, uiThread);
+        QCOMPARE(shownOn, QThread::currentThread());
+        QCOMPARE(shownText, QStringLiteral("first\nsecond"));
         QVERIFY(callerSawDismissal);
+    }
+
+    void eachLaunchShowsTheInstructionsOverTheTesterWindow()
+    {
+        QTemporaryDir preferences;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(preferences.path()));
+        App::instance()->Event_Open();
+        QPointer<InstructionsWindow> window = InstructionsWindow::existing();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        QCOMPARE(window->parentWidget(), MainWindow::existing());
+        QCOMPARE(window->windowModality(), Qt::WindowModal);
+        QCOMPARE(window->minimumSize(), QSize(320, 330));
+        QCOMPARE(window->maximumSize(), QSize(320, 330));
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        const QStringList paragraphs = window->instructionsStaticText()->text().split("\n\n");
+        QCOMPARE(paragraphs.size(), 6);
+        QVERIFY(paragraphs.at(5).startsWith("6) Then click on the \"Save\" button."));
+
+        // Escape and close requests leave it open; Return dismisses it.
+        QTest::keyClick(window.data(), Qt::Key_Escape);
+        QVERIFY(!window->close());
+        QCoreApplication::processEvents();
+        QVERIFY(window && window->isVisible());
+        QTest::keyClick(window.data(), Qt::Key_Return);
+        QTRY_VERIFY(window.isNull());
     }
 
     void otherHighLevelEventsAreLeftAlone_data()
@@ -89,34 +174,25 @@ private slots:
                                         << "odoc";
         QTest::newRow("quit of another class") << "misc"
                                                << "quit";
-        QTest::newRow("empty") << ""
-                               << "";
     }
     void otherHighLevelEventsAreLeftAlone()
     {
         QFETCH(QString, eventClass);
         QFETCH(QString, eventId);
-        useNoDevices();
         QPointer<MainWindow> window = MainWindow::instance();
         QVERIFY(!App::instance()->Event_HandleAppleEvent(nullptr, eventClass, eventId));
-        QVERIFY(window && window->isVisible() == window->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!window.isNull());
         QVERIFY(!App::instance()->isQuitting());
-        MainWindow::release();
     }
 
     // Last: the program is quitting afterwards.
     void theQuitEventClosesTheTesterWindowAndEndsTheProgram()
     {
-        useNoDevices();
-        MainWindow *window = MainWindow::instance();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QPointer<MainWindow> watched = window;
-
+        QPointer<MainWindow> window = MainWindow::instance();
         QVERIFY(App::instance()->Event_HandleAppleEvent(nullptr, "aevt", "quit"));
         QVERIFY(App::instance()->isQuitting());
-        QTRY_VERIFY(watched.isNull());
-        QCOMPARE(MainWindow::existing(), nullptr);
+        QTRY_VERIFY(window.isNull());
     }
 };
 
