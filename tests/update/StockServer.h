@@ -1,32 +1,46 @@
 #pragma once
 
-#include <QByteArray>
+#include <QDir>
 #include <QProcess>
-#include <QString>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
-// Python's stock HTTP server, serving a temporary folder on the loopback
-// interface, for as long as the object lives.
-class StockServer {
-public:
-    StockServer();
-    ~StockServer();
-    StockServer(const StockServer &) = delete;
-    StockServer &operator=(const StockServer &) = delete;
+// Python's stock HTTP server on the loopback interface, serving a temporary
+// folder for as long as the object lives; `url` stays empty if it failed.
+struct StockServer {
+    QTemporaryDir folder;
+    QProcess process;
+    QString url;
 
-    // False (with the reason in `problem`) when the server could not start.
-    bool start();
-    QString problem;
+    StockServer()
+    {
+        process.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
+                                  "--directory", folder.path()});
+        // "Serving HTTP on 127.0.0.1 port 40123 (http://127.0.0.1:40123/) ..."
+        for (QByteArray out; url.isEmpty() && process.waitForReadyRead(10000);) {
+            out += process.readAllStandardOutput();
+            const QString port = QRegularExpression("port (\\d+)").match(out).captured(1);
+            url = port.isEmpty() ? "" : "http://127.0.0.1:" + port;
+        }
+        process.setReadChannel(QProcess::StandardError); // its request log
+    }
+    ~StockServer()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
 
-    // "http://127.0.0.1:port", no trailing "/".
-    QString baseUrl() const;
-    // Writes the file at `path` below the served folder.
-    bool writeFile(const QString &path, const QByteArray &content);
-    // Waits (without an event loop) for the server to log a served request.
-    bool waitForRequestLog(int milliseconds);
-
-private:
-    QTemporaryDir folder_;
-    QProcess process_;
-    quint16 port_ = 0;
+    bool writeVersionFile(const QByteArray &content)
+    {
+        QFile file(folder.filePath("quillomat/version.txt"));
+        return QDir(folder.path()).mkpath("quillomat") && file.open(QIODevice::WriteOnly) &&
+               file.write(content) == content.size();
+    }
+    // Without an event loop: true once the server has logged a GET.
+    bool waitForRequest()
+    {
+        while (!process.peek(1 << 16).contains("\"GET ") && process.waitForReadyRead(10000)) {
+        }
+        return process.peek(1 << 16).contains("\"GET ");
+    }
 };

@@ -1,45 +1,56 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
-// A loopback HTTP server for tests: it reads each request whole (header block
-// and Content-length body), records it, then answers with scripted bytes,
-// piece by piece, and closes or keeps the connection open as told.
+// A loopback HTTP server for tests. It records what each connection sends and
+// answers the n-th connection, once its header block is in, with the n-th
+// reply: whole, or `pieceLength` bytes every `delayMs`; then it closes, unless
+// told to stay. Connections past the replies get silence.
 class ScriptedServer : public QTcpServer {
-    Q_OBJECT
-
 public:
-    struct Piece {
-        QByteArray bytes;
-        int delayMilliseconds = 0;
-    };
     struct Reply {
-        QList<Piece> pieces;
-        bool closeAfterwards = true;
+        QByteArray bytes;
+        qsizetype pieceLength = 0;
+        int delayMs = 5;
+        bool close = true;
     };
-
-    // The whole response at once, then close.
-    static Reply reply(const QByteArray &response) { return {{{response, 0}}, true}; }
-    // The response cut into pieces of `length` bytes, `delay` ms apart.
-    static Reply inPieces(const QByteArray &response, int length, int delayMilliseconds,
-                          bool closeAfterwards = true);
-    // Accepts the connection and never answers.
-    static Reply silence() { return {{}, false}; }
-
-    ScriptedServer();
-
-    // Answers for the successive connections; later ones get silence.
-    void addReply(const Reply &reply) { replies_.append(reply); }
-    QString url(const QString &path = QStringLiteral("/")) const;
-
+    QList<Reply> replies;
     QList<QByteArray> requests;
     int connectionCount = 0;
 
-private:
-    void answer(class QTcpSocket *connection, Reply reply);
+    ScriptedServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *connection = nextPendingConnection();
+            connection->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            const Reply reply = replies.value(connectionCount++, {{}, 0, 0, false});
+            const qsizetype at = requests.size();
+            requests.append(QByteArray());
+            connect(connection, &QIODevice::readyRead, connection, [=, this] {
+                const bool answered = requests[at].contains("\r\n\r\n");
+                requests[at] += connection->readAll();
+                if (!answered && requests[at].contains("\r\n\r\n"))
+                    send(connection, reply, 0);
+            });
+        });
+    }
+    QString url(const QString &path = "/") const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
+    }
 
-    QList<Reply> replies_;
+private:
+    void send(QTcpSocket *connection, const Reply &reply, qsizetype at)
+    {
+        const qsizetype length = reply.pieceLength > 0 ? reply.pieceLength : reply.bytes.size();
+        connection->write(reply.bytes.mid(at, length));
+        if (at + length < reply.bytes.size())
+            QTimer::singleShot(reply.delayMs, connection,
+                               [=, this] { send(connection, reply, at + length); });
+        else if (reply.close)
+            connection->disconnectFromHost();
+    }
 };

@@ -1,36 +1,20 @@
-// How long a header block of 4,000 instances of one name takes to parse:
-// numbered keys must not make a long run of one name quadratic.
+// Parsing a 64 KiB header block of 4,000 instances of one name: numbered
+// keys must not make a long run of one name quadratic.
 #include "update/http/InternetHeaders.h"
 
 #include <benchmark/benchmark.h>
 
-namespace {
-
-QByteArray blockOfOneName(int count)
+static void parseRepeatedName(benchmark::State &state)
 {
     QByteArray block = "HTTP/1.0 200 OK\r\n";
-    for (int instance = 0; instance < count; ++instance)
+    for (int instance = 0; instance < 4000; ++instance)
         block += "X-Same: " + QByteArray::number(100000 + instance) + "\r\n";
-    return block;
-}
-
-void parseRepeatedName(benchmark::State &state)
-{
-    const QByteArray block = blockOfOneName(int(state.range(0)));
-    for (auto _ : state) {
-        InternetHeaders headers;
-        headers._ParseHeaders(block);
-        benchmark::DoNotOptimize(headers.Count());
-    }
     InternetHeaders headers;
-    headers._ParseHeaders(block);
-    if (headers.NameCount("x-same") != state.range(0))
+    for (auto _ : state)
+        headers._ParseHeaders(block);
+    if (headers.NameCount("x-same") != 4000)
         state.SkipWithError("wrong number of instances");
-    state.counters["block bytes"] = double(block.size());
     state.SetBytesProcessed(state.iterations() * block.size());
 }
-
-} // namespace
-
-BENCHMARK(parseRepeatedName)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(parseRepeatedName)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
