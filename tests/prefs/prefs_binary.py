@@ -38,6 +38,11 @@ def windows_of(pid):
             if run("xprop", "-id", w, "_NET_WM_PID").split("=")[-1].strip() == str(pid)}
 
 
+def is_instructions_sheet(window):
+    """The sheet shown at every launch is a dialog too, but no message box."""
+    return "Geometry: 320x330" in run("xdotool", "getwindowgeometry", window)
+
+
 def named(name, windows):
     return next((w for w in windows if run("xdotool", "getwindowname", w).strip() == name), None)
 
@@ -71,7 +76,8 @@ class Launch:
                 return found or ""
             for window, dialog in windows_of(self.process.pid).items():
                 again = time.monotonic() - pressed.get(window, -9) > 1
-                if dialog and window not in self.known and again:
+                if dialog and window not in self.known and again and \
+                        not is_instructions_sheet(window):
                     self.messages[phase] += window not in pressed
                     pressed[window] = time.monotonic()
                     press_return(window)
