@@ -4,6 +4,24 @@
 #include "app/ApplicationServices.h"
 #include "app/LocalizedText.h"
 #include "update/http/HTTPSocket.h"
+#include "update/http/HttpMessage.h"
+#include "update/http/InternetHeaders.h"
+
+namespace {
+
+// True for a successful status (200 to 299) with at least the body length the
+// response announced, if it announced one. Anything else, an error page or a
+// body cut off in transit, says nothing about versions.
+bool isCompleteSuccess(qint32 statusCode, const InternetHeaders *headers, qint64 bodyLength)
+{
+    if (statusCode < 200 || statusCode > 299)
+        return false;
+    if (!headers || headers->NameCount("Content-length") == 0)
+        return true;
+    return bodyLength >= HttpMessage::leadingNumber(headers->Value("Content-length"));
+}
+
+} // namespace
 
 CheckForUpdateThread::CheckForUpdateThread(const QString &websiteUrl, QObject *parent)
     : QThread(parent)
@@ -29,6 +47,8 @@ void CheckForUpdateThread::Event_Run()
     // A response that was given up, or a quit while it came, says nothing
     // about versions.
     if (socket.ErrorCode() != 0 || isInterruptionRequested())
+        return;
+    if (!isCompleteSuccess(socket.HTTPStatusCode(), socket.PageHeaders().get(), page.size()))
         return;
     if (!isNewerVersionAvailable(page, applicationName, applicationVersionText()))
         return;

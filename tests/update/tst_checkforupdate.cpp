@@ -50,6 +50,46 @@ private slots:
                  told ? QStringList{message} : QStringList());
     }
 
+    // Only a whole, successful response says anything about versions: error
+    // pages and redirect notices name the request path, which holds the name.
+    void judgesOnlyCompleteSuccessfulResponses_data()
+    {
+        QTest::addColumn<QByteArray>("response");
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<bool>("told");
+        const QByteArray newer = "Quillomat " + QByteArray::number(BuildInfo::versionMajor + 1) +
+                                 ".0\n"; // 14 bytes for a one-digit major version
+        const QByteArray path = "/quillomat/version.txt";
+        QTest::newRow("200 with its whole length")
+            << "HTTP/1.0 200 OK\r\nContent-Length: 14\r\n\r\n" + newer << false << true;
+        QTest::newRow("299, no length given")
+            << "HTTP/1.0 299 Fine\r\n\r\n" + newer << false << true;
+        QTest::newRow("cut short, then closed")
+            << "HTTP/1.0 200 OK\r\nContent-Length: 15\r\n\r\n" + newer << false << false;
+        QTest::newRow("cut short, then reset")
+            << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\nQuillomat 9") << true
+            << false;
+        QTest::newRow("404 page naming the path")
+            << "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n<p>The requested URL " +
+                   path + " was not found on this server.</p>\n"
+            << false << false;
+        QTest::newRow("301 notice linking the path")
+            << "HTTP/1.0 301 Moved Permanently\r\nLocation: http://mirror.example" + path +
+                   "\r\n\r\n<a href=\"http://mirror.example" + path + "\">Moved</a>\n"
+            << false << false;
+        QTest::newRow("199") << "HTTP/1.0 199 Early\r\n\r\n" + newer << false << false;
+        QTest::newRow("300") << "HTTP/1.0 300 Choices\r\n\r\n" + newer << false << false;
+    }
+    void judgesOnlyCompleteSuccessfulResponses()
+    {
+        QFETCH(QByteArray, response);
+        QFETCH(bool, reset);
+        QFETCH(bool, told);
+        ScriptedServer server;
+        server.replies << ScriptedServer::Reply{response, 0, 0, !reset, reset};
+        QCOMPARE(runCheck(server.url("")).size(), told ? 1 : 0);
+    }
+
     void namesItselfInTheRequest()
     {
         ScriptedServer server;
