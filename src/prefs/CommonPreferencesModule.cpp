@@ -12,6 +12,8 @@ namespace CommonPreferencesModule {
 
 namespace {
 
+constexpr qint64 maximumFileLength = 64 * 1024;
+
 std::optional<QHash<QString, QString>> dictionary_;
 bool isFileLoaded_ = false;
 
@@ -57,10 +59,14 @@ void loadFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
+    // Our own file is a few lines; a longer one is not ours, and reading it
+    // whole would only cost time and memory.
+    const QByteArray bytes = file.read(maximumFileLength + 1);
+    if (bytes.size() > maximumFileLength)
+        return;
     if (!dictionary_)
         dictionary_.emplace();
 
-    const QByteArray bytes = file.readAll();
     QString text = QString::fromUtf8(bytes);
     // A byte order mark written by some editors is not part of the first key.
     if (text.startsWith(QChar(0xFEFF)))

@@ -2,7 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
+#include <string>
 #include <string_view>
 
 namespace ValueText {
@@ -26,15 +29,12 @@ double decimalValue(std::string_view text)
         return value;
     if (error != std::errc::result_out_of_range)
         return 0.0;
-    // Too large in magnitude becomes infinite, too small becomes zero.
-    const bool negative = text.front() == '-';
-    const std::string_view number(text.data(), static_cast<std::size_t>(stop - text.data()));
-    const auto exponent = number.find_first_of("eE");
-    if (exponent != std::string_view::npos && exponent + 1 < number.size() &&
-        number[exponent + 1] == '-')
-        return negative ? -0.0 : 0.0;
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    return negative ? -infinity : infinity;
+    // Beyond the range of a double: the C library's reader, in the C locale
+    // whatever the user's, rounds a too large magnitude to infinity and a too
+    // small one to zero. Rare enough for the copy it needs.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const std::string number(text.data(), stop);
+    return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
 double leadingNumber(const QString &text)

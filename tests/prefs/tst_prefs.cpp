@@ -118,6 +118,13 @@ private slots:
         QTest::newRow("comma, text") << QByteArray("K = 3,5px") << true << false << 3.0;
         QTest::newRow("overflow") << QByteArray("K = 1e999") << true << false << qInf();
         QTest::newRow("underflow") << QByteArray("K = -1e-999") << true << false << 0.0;
+        // Which way the range was left depends on the magnitude, not on "e-".
+        QTest::newRow("tiny without exponent")
+            << "K = 0." + QByteArray(400, '0') + "1" << true << false << 0.0;
+        QTest::newRow("huge with a negative exponent")
+            << "K = 1" + QByteArray(400, '0') + "e-5" << true << false << qInf();
+        QTest::newRow("huge negative, point and exponent")
+            << QByteArray("K = -12.5e999") << true << false << -qInf();
     }
     void readsValues()
     {
@@ -130,6 +137,24 @@ private slots:
         QCOMPARE(isValueOfVariableDefined("K"), defined);
         QCOMPARE(getBooleanOfVariable("K"), isTrue);
         QCOMPARE(getDoubleOfVariable("K"), number);
+    }
+
+    // Our own file is a few lines: a longer one is someone else's.
+    void readsAtMost64KiB_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("64 KiB") << 64 * 1024 << true;
+        QTest::newRow("one byte more") << 64 * 1024 + 1 << false;
+    }
+    void readsAtMost64KiB()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, loaded);
+        const QByteArray entry = "K = True\n#";
+        loadFile(write(entry + QByteArray(length - entry.size(), 'x')));
+        QCOMPARE(isFileLoaded(), loaded);
+        QCOMPARE(getBooleanOfVariable("K"), loaded);
     }
 
     void skipsAPipe()
