@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -189,18 +191,25 @@ void MainWindow::Event_Open()
 {
     setWindowTitle(ApplicationNameMBS(App::instance()));
 
-    // Each stored value applies by itself; -1 leaves the designed one.
-    if (PreferencesModule::mainWindowLeft != -1)
-        move(PreferencesModule::mainWindowLeft, pos().y());
-    if (PreferencesModule::mainWindowTop != -1)
-        move(pos().x(), PreferencesModule::mainWindowTop);
-    // Width and height are the content's, without the menu bar.
+    // Each stored value applies by itself; -1 leaves the designed one. A lone
+    // coordinate waits until the toolkit (or the window manager) has placed
+    // the window, so that the other one stays where it put it.
+    storedLeft_ = PreferencesModule::mainWindowLeft;
+    storedTop_ = PreferencesModule::mainWindowTop;
+    if (storedLeft_ != -1 && storedTop_ != -1)
+        move(storedLeft_, storedTop_);
+    // Width and height are the content's, without the menu bar; each within
+    // the content's limits before the frame is added, so nothing overflows.
     layout()->activate();
     const QSize around = size() - content_->size();
+    QSize contentSize = content_->size();
     if (PreferencesModule::mainWindowWidth != -1)
-        resize(PreferencesModule::mainWindowWidth + around.width(), height());
+        contentSize.setWidth(std::clamp(PreferencesModule::mainWindowWidth,
+                                        content_->minimumWidth(), content_->maximumWidth()));
     if (PreferencesModule::mainWindowHeight != -1)
-        resize(width(), PreferencesModule::mainWindowHeight + around.height());
+        contentSize.setHeight(std::clamp(PreferencesModule::mainWindowHeight,
+                                         content_->minimumHeight(), content_->maximumHeight()));
+    resize(contentSize + around);
 
     gameInputManager_ = App::instance()->seams().createGameInputManager();
     if (!gameInputManager_) {
@@ -344,7 +353,22 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    if (!shown_ && (storedLeft_ == -1) != (storedTop_ == -1))
+        windowHandle()->installEventFilter(this);
     shown_ = true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Placed and on the screen: the lone stored coordinate moves the window,
+    // which is no move of the user's.
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        const QScopedValueRollback<bool> notTheUsers(shown_, false);
+        move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

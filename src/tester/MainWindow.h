@@ -44,6 +44,7 @@ public:
     QWidget *content() const { return content_; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -66,6 +67,9 @@ private:
 
     std::unique_ptr<GameInputManager> gameInputManager_;
     std::vector<GameInputElement *> deviceElement_;
+    // The stored position as the window opened, -1 where none was stored.
+    std::int32_t storedLeft_ = -1;
+    std::int32_t storedTop_ = -1;
     // Moves and resizes count as the user's only once the window is shown.
     bool shown_ = false;
     bool closed_ = false;

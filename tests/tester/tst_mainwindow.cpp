@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -290,23 +291,75 @@ private slots:
             QCOMPARE(window->mainListBox()->header()->sectionSize(column), 60);
     }
 
-    void geometryIsAppliedAndRecordedValueByValue()
+    // Each stored value applies by itself.
+    void storedPositionIsAppliedValueByValue_data()
     {
-        PreferencesModule::mainWindowLeft = 40;
-        PreferencesModule::mainWindowHeight = 450;
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("nothing") << -1 << -1 << QPoint(300, 200);
+        QTest::newRow("left only") << 40 << -1 << QPoint(40, 200);
+        QTest::newRow("top only") << -1 << 50 << QPoint(300, 50);
+        QTest::newRow("both") << 40 << 50 << QPoint(40, 50);
+    }
+    void storedPositionIsAppliedValueByValue()
+    {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(QPoint, position);
+        PreferencesModule::mainWindowLeft = left;
+        PreferencesModule::mainWindowTop = top;
+        MainWindow *window = MainWindow::instance();
+        window->show();
+        // As a window manager places a window that asks for no place.
+        if (!window->testAttribute(Qt::WA_Moved))
+            window->move(300, 200);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(window->pos(), position);
+        QCOMPARE(window->content()->size(), QSize(350, 400));
+    }
+
+    // Sizes are the content's, kept within the window's limits
+    // (2147483647 is what "1e12" and "inf" load as).
+    void storedSizeStaysWithinTheWindowsLimits_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QSize>("content");
+        constexpr int largest = std::numeric_limits<qint32>::max();
+        constexpr int smallest = std::numeric_limits<qint32>::min();
+        QTest::newRow("height only") << -1 << 450 << QSize(350, 450);
+        QTest::newRow("width only") << 500 << -1 << QSize(500, 400);
+        QTest::newRow("largest height") << -1 << largest << QSize(350, 32767);
+        QTest::newRow("largest width, smallest height") << largest << smallest << QSize(32767, 400);
+        QTest::newRow("zero") << 0 << 0 << QSize(350, 400);
+    }
+    void storedSizeStaysWithinTheWindowsLimits()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QSize, content);
+        PreferencesModule::mainWindowWidth = width;
+        PreferencesModule::mainWindowHeight = height;
+        MainWindow *window = MainWindow::instance();
+        // Laid out as shown, without painting up to 32767 pixels.
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        QCOMPARE(window->content()->size(), content);
+    }
+
+    void movesAndResizesAreRecordedSeparately()
+    {
         MainWindow *window = shownWindow();
         QVERIFY(window);
-        QCOMPARE(window->pos().x(), 40);
-        QCOMPARE(window->content()->size(), QSize(350, 450));
-        // Showing the window recorded nothing of its own.
-        QCOMPARE(PreferencesModule::mainWindowTop, -1);
-        QCOMPARE(PreferencesModule::mainWindowWidth, -1);
-
         window->move(70, 80);
         QTRY_COMPARE(PreferencesModule::mainWindowTop, 80);
+        QCOMPARE(PreferencesModule::mainWindowLeft, 70);
+        // Showing the window and moving it recorded no size.
         QCOMPARE(PreferencesModule::mainWindowWidth, -1);
         window->resize(window->width() + 10, window->height());
         QTRY_COMPARE(PreferencesModule::mainWindowWidth, 360);
+        QCOMPARE(PreferencesModule::mainWindowHeight, 400);
         QCOMPARE(PreferencesModule::mainWindowLeft, 70);
     }
 
