@@ -6,13 +6,16 @@
 #include "tester/MainWindow.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -138,6 +141,48 @@ private slots:
         QCOMPARE(shownOn, QThread::currentThread());
         QCOMPARE(shownText, QStringLiteral("first\nsecond"));
         QVERIFY(callerSawDismissal);
+    }
+
+    // The box the program really shows: a device name (from the device's
+    // own descriptor) or a translation is text, never markup; and a key held
+    // down since before the box appeared does not dismiss it unread.
+    void theMessageBoxShowsTextAsGivenAndWaitsForAFreshKey()
+    {
+        const QString text = "<b>Pad</b> <img src=\"x.png\"> & co";
+        QString shownText;
+        Qt::TextFormat format = Qt::RichText;
+        bool visibleAfterRepeat = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            const auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+            shownText = label->text();
+            format = label->textFormat();
+            const auto send = [box](QEvent::Type type, bool autoRepeat, quint64 moment) {
+                QKeyEvent event(type, Qt::Key_Return, {}, "\r", autoRepeat);
+                event.setTimestamp(moment);
+                QCoreApplication::sendEvent(box->windowHandle(), &event);
+            };
+            // A held key repeats as a release and a press at one moment,
+            // flagged as a repeat or, now and then, not.
+            for (bool flagged : {true, false}) {
+                send(QEvent::KeyRelease, flagged, 1000 + flagged);
+                send(QEvent::KeyPress, flagged, 1000 + flagged);
+            }
+            visibleAfterRepeat = box->isVisible();
+            send(QEvent::KeyRelease, false, 2000);
+            send(QEvent::KeyPress, false, 2100);
+        });
+        // Should a step fail, the box still goes and the test ends.
+        QTimer::singleShot(5000, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+        Seams::defaults().showMessageBox(text);
+        QCOMPARE(shownText, text);
+        QCOMPARE(format, Qt::PlainText);
+        QVERIFY(visibleAfterRepeat);
     }
 
     void eachLaunchShowsTheInstructionsOverTheTesterWindow()
