@@ -220,6 +220,7 @@ void AboutWindow::FadeOutTimer_Action()
         return;
     }
     fadeOutTimer_->stop();
+    fadeEnded_ = true;
     close();
 }
 
@@ -262,6 +263,12 @@ void AboutWindow::paintEvent(QPaintEvent *)
 
 void AboutWindow::closeEvent(QCloseEvent *event)
 {
+    // The user cannot close the box: a close request from the window manager
+    // (Alt+F4, say) is refused, and the fade goes on to its end.
+    if (!fadeEnded_) {
+        event->ignore();
+        return;
+    }
     // A closed box is done with: the next About... makes a new one, even
     // before this one is deleted.
     fadeInTimer_->stop();

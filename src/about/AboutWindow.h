@@ -82,4 +82,6 @@ private:
 
     // The transparency level the fade has reached.
     qint32 timerCounter_ = 0;
+    // Set when the fade-out closes the box, the only close it accepts.
+    bool fadeEnded_ = false;
 };

@@ -65,8 +65,7 @@ class TestAboutWindow : public QObject {
 private slots:
     void cleanup()
     {
-        if (AboutWindow *window = AboutWindow::existing())
-            window->close();
+        delete AboutWindow::existing();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void cleanupTestCase() { AboutWindow::release(); }
@@ -124,6 +123,10 @@ private slots:
         QCOMPARE(window->fadeInTimer()->interval(), 50);
         QCOMPARE(window->aboutTimer()->interval(), 5000);
         QCOMPARE(window->fadeOutTimer()->interval(), 50);
+
+        // Only the end of the fade closes the box, not a close box or Alt+F4.
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible() && window->fadeInTimer()->isActive());
 
         for (int tick = 0; tick < 27; ++tick)
             window->FadeInTimer_Action();
