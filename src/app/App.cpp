@@ -20,6 +20,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -70,9 +71,15 @@ App::App(int &argc, char **argv)
 
     quitSignals_ = new QuitSignals(this);
     connect(quitSignals_, &QuitSignals::quitRequested, this, [this] {
+        // A second request, while a message holds up the quit, ends the
+        // program at once.
+        if (quitting_) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        quitBySignal_ = true;
         Event_HandleAppleEvent(nullptr, QStringLiteral("aevt"), QStringLiteral("quit"));
     });
-    connect(this, &QCoreApplication::aboutToQuit, this, &App::Event_Close);
 }
 
 App::~App()
@@ -192,6 +199,13 @@ void App::displayMessage(const QString &text)
         }
         return;
     }
+    // A session that logs out, or a service manager, waits for the program
+    // to go: no message box may hold it up.
+    if (quitBySignal_) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName()),
+                     qPrintable(withLineBreaks(text)));
+        return;
+    }
     FrontmostMBS(this, true);
     QApplication::beep();
     seams_.showMessageBox(withLineBreaks(text));
@@ -216,6 +230,9 @@ bool App::handleMenuCommand(const QString &itemName)
 void App::quitWithExitCode0()
 {
     quitting_ = true;
+    // While the event loop still runs: a message about the save can wait for
+    // the user, and an exception reaches the report.
+    Event_Close();
     QCoreApplication::exit(0);
 }
 
@@ -237,6 +254,9 @@ bool App::notify(QObject *receiver, QEvent *event)
         const bool known =
             describeException(std::current_exception(), {eventContext(receiver, event)}, &info);
         Event_UnhandledException(known ? &info : nullptr);
+        // An exception on the way out ends the program all the same.
+        if (quitting_)
+            QCoreApplication::exit(0);
         return true;
     }
 }

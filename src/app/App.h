@@ -44,7 +44,8 @@ public:
     // Brings the application to the front, beeps and shows `text` in a plain
     // message box; returns when the user dismissed it. Any thread may call it:
     // the box is always shown on the user-interface thread. A call from another
-    // thread returns without a box once the program is quitting.
+    // thread returns without a box once the program is quitting; during a quit
+    // asked for by a signal, the text goes to standard error instead.
     void displayMessage(const QString &text);
 
     // Closes the tester window, whose close handler ends the program.
@@ -62,8 +63,8 @@ public:
 
     // True once the tester window has asked the application to end.
     bool isQuitting() const { return quitting_; }
-    // Ends the event loop with exit code 0; the tester window's close handler
-    // is the only caller.
+    // Saves the preferences (Event_Close), then ends the event loop with exit
+    // code 0; the tester window's close handler is the only caller.
     void quitWithExitCode0();
 
     // Releases what lives until the end of the process: the windows still
@@ -80,5 +81,7 @@ private:
     Seams seams_;
     QuitSignals *quitSignals_ = nullptr;
     std::atomic<bool> quitting_ = false;
+    // The quit came from SIGTERM, SIGINT or SIGHUP: nobody may be waiting.
+    bool quitBySignal_ = false;
     bool closed_ = false;
 };

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <stdexcept>
+
 namespace {
 
 // Each item of a menu as "name|text|shortcut", separators as "-".
@@ -231,13 +233,27 @@ private slots:
         QVERIFY(!App::instance()->isQuitting());
     }
 
-    // Last: the program is quitting afterwards.
-    void theQuitEventClosesTheTesterWindowAndEndsTheProgram()
+    // Last: the program is quitting afterwards. The preferences are saved
+    // while the event loop still runs: even an exception there is reported.
+    void theQuitEventSavesThePreferencesWithinTheEventLoop()
     {
+        QTemporaryDir home;
+        QFile notAFolder(home.filePath("config"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(notAFolder.fileName()));
+        QStringList shown;
+        App::instance()->seams().showMessageBox = [&shown](const QString &text) {
+            shown.append(text);
+            if (shown.size() == 1)
+                throw std::runtime_error("no box today");
+        };
         QPointer<MainWindow> window = MainWindow::instance();
-        QVERIFY(App::instance()->Event_HandleAppleEvent(nullptr, "aevt", "quit"));
-        QVERIFY(App::instance()->isQuitting());
+        QCoreApplication::postEvent(App::instance(), new QEvent(QEvent::Quit));
         QTRY_VERIFY(window.isNull());
+        QVERIFY(App::instance()->isQuitting());
+        QCOMPARE(shown.value(0), QStringLiteral("The \"Preferences\" folder does not exist."));
+        QVERIFY2(shown.value(1).startsWith("Unhandled exception\nNumber: 0\nMessage: no box today"),
+                 qPrintable(shown.join('|')));
     }
 };
 

@@ -2,7 +2,7 @@
 """Runs the real program under the current X display, its preferences in a temporary
 XDG_CONFIG_HOME, and checks the file it leaves. Usage: prefs_binary.py <binary>
 A message box is a dialog window that appears before the tester window (at launch)
-or after SIGTERM (at quit); Return dismisses it."""
+or at quit; Return dismisses it. A quit by signal shows none: it reports on stderr."""
 import os
 import re
 import subprocess
@@ -12,6 +12,7 @@ import time
 from pathlib import Path
 
 BINARY, NAME = sys.argv[1], "Quillomat"
+CLOSE_WINDOW = Path(__file__).resolve().parent.parent / "support" / "x11_close_window.py"
 SEVEN_LINES = re.compile(rb"APPLICATIONNAME = Quillomat\nAPPLICATIONVERSION = \d+\.\d+\n"
                          rb"MAINWINDOWLEFT = -?\d+\nMAINWINDOWTOP = -?\d+\nMAINWINDOWWIDTH = "
                          rb"-?\d+\nMAINWINDOWHEIGHT = -?\d+\nCHECKFORUPDATE = (True|False)\n")
@@ -57,7 +58,8 @@ class Launch:
 
     def __init__(self, config_home):
         environment = dict(os.environ, XDG_CONFIG_HOME=str(config_home))
-        self.process = subprocess.Popen([BINARY], env=environment)
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([BINARY], env=environment, stderr=self.errors)
         started.append(self.process)
         self.messages, self.known = [0, 0], set()
         self.tester = self.watch(0, lambda: named(NAME, [
@@ -83,11 +85,19 @@ class Launch:
                     press_return(window)
         return wait_for(step)
 
-    def quit(self, quit_messages=0):
+    def quit(self):
         self.process.terminate()
         self.watch(1, lambda: None)
         assert self.process.poll() == 0, f"exit status {self.process.poll()} after SIGTERM"
-        assert self.messages == [0, quit_messages], f"messages at launch, at quit: {self.messages}"
+        assert self.messages == [0, 0], f"messages at launch, at quit: {self.messages}"
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode()
+
+    def new_message_box(self):
+        return next((w for w, dialog in windows_of(self.process.pid).items()
+                     if dialog and w not in self.known and not is_instructions_sheet(w)), None)
 
 
 def main(root):
@@ -134,10 +144,33 @@ def main(root):
 
     blocked = Path(root, "blocked")
     (blocked / NAME / "inside").mkdir(parents=True)
-    Launch(blocked).quit(quit_messages=1)
+    launch = Launch(blocked)
+    launch.quit()
     left = [sorted(folders + files) for _, folders, files in os.walk(blocked)]
     assert left == [[NAME], ["inside"], []], f"left behind: {left}"
-    print("PASS: an unwritable place gives one message at quit and leaves nothing behind")
+    assert "Quillomat: The preferences file could not be created." in launch.stderr(), \
+        f"stderr: {launch.stderr()}"
+    print("PASS: SIGTERM where the file cannot go: no message box, the reason on stderr")
+
+    # Closed by the user, the program says why it could not save and waits for
+    # Ok; a signal then ends it at once.
+    launch = Launch(blocked)
+    for window in launch.known - {launch.tester}:
+        press_return(window)  # the instructions sheet
+    assert wait_for(lambda: set(windows_of(launch.process.pid)) == {launch.tester} or None, 10)
+    launch.known = {launch.tester}
+    run("/usr/bin/python3", str(CLOSE_WINDOW), launch.tester)
+    box = wait_for(launch.new_message_box, 10)
+    assert box, "closing the window gave no message where the file cannot go"
+    time.sleep(0.3)
+    assert launch.process.poll() is None, "the program ended without waiting for Ok"
+    started = time.monotonic()
+    launch.process.terminate()
+    assert wait_for(lambda: launch.process.poll() is not None or None, 5), \
+        "SIGTERM did not end the program while its message waited"
+    assert launch.process.returncode == 0, f"exit status {launch.process.returncode}"
+    print(f"PASS: a signal ends the program at once while its message at quit waits "
+          f"({time.monotonic() - started:.2f} s)")
 
 
 if __name__ == "__main__":

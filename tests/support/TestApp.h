@@ -2,14 +2,19 @@
 
 #include "app/App.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Runs a Qt Test object inside the real application object, the way every
-// window of the program expects to live.
+// window of the program expects to live. A quit saves the preferences: they
+// go to a folder of the test's own, never the user's.
 #define QUILLOMAT_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
+        const QTemporaryDir configHome;                                                            \
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));                          \
         App app(argc, argv);                                                                       \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
