@@ -1,5 +1,6 @@
 #include "app/InstructionsWindow.h"
 
+#include "app/LayoutText.h"
 #include "app/LocalizedText.h"
 #include "app/SystemFont.h"
 
@@ -67,9 +68,7 @@ void InstructionsWindow::CreateControls()
     instructionsStaticText_->setText(
         withLineBreaks(InstructionsWindowText::InstructionsStaticTextText.text()));
     instructionsStaticText_->setFont(systemFont(10));
-    QPalette palette = instructionsStaticText_->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    instructionsStaticText_->setPalette(palette);
+    makeLayoutText(instructionsStaticText_);
     instructionsStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     instructionsStaticText_->setWordWrap(true);
 

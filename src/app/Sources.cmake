@@ -9,6 +9,8 @@ target_sources(quillomat_core PRIVATE
     app/ExceptionReport.h
     app/InstructionsWindow.cpp
     app/InstructionsWindow.h
+    app/LayoutText.cpp
+    app/LayoutText.h
     app/LocalizedText.cpp
     app/LocalizedText.h
     app/Menu.cpp

@@ -3,6 +3,7 @@
 #include "app/Anchors.h"
 #include "app/App.h"
 #include "app/ApplicationServices.h"
+#include "app/LayoutText.h"
 #include "app/LocalizedText.h"
 #include "app/Menu.h"
 #include "app/SystemFont.h"
@@ -31,13 +32,6 @@ MainWindow *mainWindowInstance = nullptr;
 constexpr QSize designSize(350, 400);
 constexpr int largestSize = 32767;
 constexpr int valueColumnWidth = 60;
-
-void makeBlackText(QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -110,7 +104,7 @@ void MainWindow::CreateControls()
     selectStaticText_->setText(withLineBreaks(MainWindowText::SelectStaticTextText.text()));
     selectStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     selectStaticText_->setWordWrap(true);
-    makeBlackText(selectStaticText_);
+    makeLayoutText(selectStaticText_);
     anchors->add(selectStaticText_, QRect(10, 10, 330, 20),
                  Anchors::Left | Anchors::Top | Anchors::Right);
 
@@ -136,7 +130,7 @@ void MainWindow::CreateControls()
         withLineBreaks(MainWindowText::InstructionsStaticTextText.text()));
     instructionsStaticText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     instructionsStaticText_->setWordWrap(true);
-    makeBlackText(instructionsStaticText_);
+    makeLayoutText(instructionsStaticText_);
     anchors->add(instructionsStaticText_, QRect(10, 320, 330, 40),
                  Anchors::Left | Anchors::Right | Anchors::Bottom);
 

@@ -1,4 +1,6 @@
+#include "about/AboutWindow.h"
 #include "app/InstructionsWindow.h"
+#include "app/LayoutText.h"
 #include "app/Menu.h"
 #include "app/WebsiteUrl.h"
 #include "support/FakeGameInput.h"
@@ -12,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -211,6 +214,75 @@ private slots:
         QVERIFY(window && window->isVisible());
         QTest::keyClick(window.data(), Qt::Key_Return);
         QTRY_VERIFY(window.isNull());
+    }
+
+    void contrastRatioFollowsTheWcag_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("either way round") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("the same grey") << QColor(0x777777) << QColor(0x777777) << 1.0;
+        QTest::newRow("lightest grey readable on white")
+            << QColor(0x767676) << QColor(Qt::white) << 4.542;
+        QTest::newRow("black on Fusion's dark grey")
+            << QColor(Qt::black) << QColor(0x353535) << 1.712;
+    }
+    void contrastRatioFollowsTheWcag()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(double, ratio);
+        QVERIFY2(qAbs(contrastRatio(text, background) - ratio) < 0.001,
+                 qPrintable(QString::number(contrastRatio(text, background))));
+    }
+
+    // The layouts' black texts stay black on a light desktop and take the
+    // theme's text colour on a dark one, also when the theme changes while the
+    // windows are open. The About box paints its own backdrop: it keeps its
+    // colours.
+    void layoutTextsAreReadableOnLightAndDarkDesktops()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(0x353535));
+        dark.setColor(QPalette::WindowText, QColor(0xeeeeee));
+        const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+        QVERIFY(contrastRatio(Qt::black, light.color(QPalette::Window)) >= 4.5);
+
+        MainWindow *tester = MainWindow::instance();
+        QPointer<InstructionsWindow> instructions = InstructionsWindow::instance();
+        QPointer<AboutWindow> about = AboutWindow::instance();
+        const auto discard = qScopeGuard([&] {
+            delete instructions;
+            delete about;
+        });
+        const QList<QPointer<QWidget>> windows{tester, instructions.data(), about.data()};
+        const auto colours = [&windows] {
+            QStringList found;
+            for (const QWidget *window : windows)
+                for (const QLabel *label :
+                     window ? window->findChildren<QLabel *>() : QList<QLabel *>())
+                    found.append(label->objectName() + ' ' +
+                                 label->palette().color(QPalette::WindowText).name());
+            return found;
+        };
+        const QStringList inLight{
+            "SelectStaticText #000000",       "InstructionsStaticText #000000",
+            "InstructionsStaticText #000000", "NameStaticText #000000",
+            "DevelopedStaticText #000000",    "URLStaticText #0000ff"};
+        QCOMPARE(colours(), inLight);
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(colours(),
+                     (QStringList{"SelectStaticText #eeeeee", "InstructionsStaticText #eeeeee",
+                                  "InstructionsStaticText #eeeeee", "NameStaticText #000000",
+                                  "DevelopedStaticText #000000", "URLStaticText #0000ff"}));
+        QApplication::setPalette(light);
+        QTRY_COMPARE(colours(), inLight);
+        // Translators write these texts: they are shown as written, never as markup.
+        for (const QWidget *window : windows.first(2))
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
     void otherHighLevelEventsAreLeftAlone_data()
