@@ -13,6 +13,7 @@
 #include "tester/MainWindow.h"
 #include "update/CheckForUpdateModule.h"
 
+#include <QDialog>
 #include <QLocale>
 #include <QSemaphore>
 #include <QThread>
@@ -230,6 +231,12 @@ bool App::handleMenuCommand(const QString &itemName)
 void App::quitWithExitCode0()
 {
     quitting_ = true;
+    // Dialogs still waiting for the user go with the program: the desktop's
+    // own file dialog runs a loop of its own that exit() does not end.
+    for (QWidget *window : topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    }
     // While the event loop still runs: a message about the save can wait for
     // the user, and an exception reaches the report.
     Event_Close();

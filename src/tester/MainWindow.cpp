@@ -79,7 +79,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::Layout()
 {
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the window ends the program, which deletes it once the event
+    // loop is over (release()). Deleting it at close could pull it from under
+    // a handler still waiting in a dialog of the desktop's own.
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString());
     content_ = new QWidget(this);
@@ -283,6 +285,9 @@ void MainWindow::SavePushButton_Action()
         mainPopupMenu_->currentIndex() >= 0 ? mainPopupMenu_->currentText() : QString();
 
     const QString path = app->seams().saveFileName(this, deviceName + QStringLiteral(".txt"));
+    // The program was asked to quit while the dialog waited: nothing to save.
+    if (app->isQuitting())
+        return;
     if (path.isEmpty()) {
         app->displayMessage(
             DeviceReport::withDeviceName(MainWindowText::FileNotExistMessage.text(), deviceName));
