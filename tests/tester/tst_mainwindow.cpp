@@ -19,6 +19,9 @@
 
 namespace {
 
+// A device name from a USB descriptor need not be ASCII: the report is UTF-8.
+constexpr char bareName[] = "Manette Ünïcødé ☃";
+
 // Each list row as "element|min|now|max", so one comparison checks the view.
 QStringList listRows(const MainWindow *window)
 {
@@ -198,7 +201,8 @@ private slots:
                           "Button 0 : Minimum = 0, Default = 0, Maximum = 1\n")
             << created.arg("Test Pad");
         QTest::newRow("device without elements")
-            << 1 << "Bare Pad.txt" << QByteArray("Bare Pad\n\n") << created.arg("Bare Pad");
+            << 1 << QString(bareName) + ".txt" << QByteArray(bareName) + "\n\n"
+            << created.arg(bareName);
         QTest::newRow("no device selected")
             << -1 << ".txt" << QByteArray("\n\n") << created.arg("");
         QTest::newRow("dialog cancelled")
@@ -225,7 +229,7 @@ private slots:
 
         MessageRecorder recorder;
         VirtualJoystick pad({"Test Pad", 1, 1, 0});
-        VirtualJoystick bare({"Bare Pad", 0, 0, 0});
+        VirtualJoystick bare({bareName, 0, 0, 0});
         MainWindow *window = MainWindow::instance();
         window->mainPopupMenu()->setCurrentIndex(device);
         pad.setAxis(0, -32768);
@@ -253,8 +257,10 @@ private slots:
                  expectedFile);
     }
 
-    void messagesNameTheDeviceOnlyOnce()
+    void reportLinesAreUtf8AndMessagesNameTheDeviceOnce()
     {
+        QCOMPARE(DeviceReport::reportContent("", {{QString::fromUtf8(bareName), "-1", "0", "1"}}),
+                 "\n\n" + QByteArray(bareName) + " : Minimum = -1, Default = 0, Maximum = 1\n");
         QCOMPARE(DeviceReport::withDeviceName("%DEVICENAME% and %DEVICENAME%", "%DEVICENAME%"),
                  QStringLiteral("%DEVICENAME% and %DEVICENAME%"));
         QCOMPARE(DeviceReport::withDeviceName("no name", "Pad"), QStringLiteral("no name"));
