@@ -92,6 +92,8 @@ void MainWindow::Layout()
     // The application's menu bar sits in the tester window where the desktop
     // has no menu bar of its own.
     setMenuBar(Menu::instance());
+    // A window before this one hid the menu bar when it gave it back.
+    Menu::instance()->show();
     resize(designSize);
 }
 
