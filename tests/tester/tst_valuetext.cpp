@@ -35,6 +35,7 @@ private slots:
         QTest::newRow("no number") << "abc" << 0.0;
         QTest::newRow("a lone minus") << "-" << 0.0;
         QTest::newRow("negative") << "-32768" << -32768.0;
+        QTest::newRow("leading zeros") << "-0042" << -42.0;
         QTest::newRow("spaces and plus") << "  +12abc" << 12.0;
         QTest::newRow("exponent, then an e without digits") << "25E-1" << 2.5;
         QTest::newRow("hexadecimal is not decimal") << "0x10" << 0.0;
