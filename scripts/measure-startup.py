@@ -2,7 +2,9 @@
 """Measures how long the program takes from process start until its window
 titled "Quillomat" is mapped, and its resident memory once shown.
 Run under an X server, e.g.:
-    xvfb-run -a scripts/measure-startup.py build/quillomat [runs]
+    xvfb-run -a scripts/measure-startup.py build/quillomat [runs] [window title]
+The title (default "Quillomat") lets the same script time another program,
+such as the bare Qt window in ../shared/anchors/bareqt ("BareQt").
 """
 import os
 import signal
@@ -25,7 +27,7 @@ def window_title(connection, window):
         return ""
 
 
-def one_run(connection, binary):
+def one_run(connection, binary, title):
     config = tempfile.mkdtemp()
     environment = dict(os.environ, XDG_CONFIG_HOME=config)
     started = time.monotonic()
@@ -34,7 +36,7 @@ def one_run(connection, binary):
     while shown is None and time.monotonic() - started < 10:
         while connection.pending_events():
             event = connection.next_event()
-            if event.type == X.MapNotify and window_title(connection, event.window) == "Quillomat":
+            if event.type == X.MapNotify and window_title(connection, event.window) == title:
                 shown = time.monotonic() - started
                 break
         if shown is None:
@@ -53,14 +55,15 @@ def one_run(connection, binary):
 def main():
     binary = sys.argv[1]
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    title = sys.argv[3] if len(sys.argv) > 3 else "Quillomat"
     # One connection throughout: Xvfb resets when its last client leaves.
     connection = display.Display()
     connection.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     connection.sync()
-    one_run(connection, binary)  # warm the file cache
+    one_run(connection, binary, title)  # warm the file cache
     times, memory = [], []
     for _ in range(runs):
-        shown, resident = one_run(connection, binary)
+        shown, resident = one_run(connection, binary, title)
         if shown is None:
             print("window never shown")
             sys.exit(1)

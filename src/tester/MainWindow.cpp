@@ -66,11 +66,10 @@ MainWindow::MainWindow()
 MainWindow::~MainWindow()
 {
     // The menu bar outlives the window: give it back before the window's
-    // children are deleted.
-    if (Menu *menu = Menu::existing(); menu && menu->parent() == this) {
-        menu->hide();
+    // children are deleted. Taking it away hides it without marking it
+    // hidden, so that the next tester window shows it again.
+    if (Menu *menu = Menu::existing(); menu && menu->parent() == this)
         menu->setParent(nullptr);
-    }
     deviceElement_.clear();
     gameInputManager_.reset();
     if (mainWindowInstance == this)
@@ -92,8 +91,6 @@ void MainWindow::Layout()
     // The application's menu bar sits in the tester window where the desktop
     // has no menu bar of its own.
     setMenuBar(Menu::instance());
-    // A window before this one hid the menu bar when it gave it back.
-    Menu::instance()->show();
     resize(designSize);
 }
 
