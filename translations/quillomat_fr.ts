@@ -109,7 +109,7 @@
     </message>
     <message id="CheckForUpdateContainerControl.CheckCheckBoxCaption">
         <source>Automatically check for update at launch.</source>
-        <translation>Rechercher automatiquement une mise à jour au lancement.</translation>
+        <translation>Rechercher les mises à jour au lancement.</translation>
     </message>
     <message id="CheckForUpdateThread.NewVersionAvailableMessage">
         <source>Update notification&#xd;&#xd;A new version of %APPLICATIONNAME% is available online.&#xd;You can download it right now from our website.</source>
@@ -117,7 +117,7 @@
     </message>
     <message id="ResetPreferencesContainerControl.ResetCheckBoxCaption">
         <source>Reset the preferences at next launch.</source>
-        <translation>Réinitialiser les préférences au prochain lancement.</translation>
+        <translation>Réinitialiser les préférences au redémarrage.</translation>
     </message>
     <message id="PreferencesWindow.OkPushButtonCaption">
         <source>Ok</source>

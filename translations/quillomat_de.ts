@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="MainWindow.SelectStaticTextText">
+        <source>Select a USB device:</source>
+        <translation>USB-Gerät auswählen:</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading0">
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading1">
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading2">
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading3">
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message id="MainWindow.InstructionsStaticTextText">
+        <source>Press/move slowly all buttons/sticks in all possible positions/directions, then release them to their default value before saving.</source>
+        <translation>Alle Tasten und Sticks langsam in jede mögliche Stellung und Richtung bewegen und vor dem Speichern wieder in die Ruhestellung zurückkehren lassen.</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonCaption">
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message id="MainWindow.FileCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file was successfully created.&#xd;Now you can quit the application.</source>
+        <translation>Die Datei „%DEVICENAME%.txt“ wurde erstellt.&#xd;Sie können das Programm jetzt beenden.</translation>
+    </message>
+    <message id="MainWindow.FileNotCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file could not be created.</source>
+        <translation>Die Datei „%DEVICENAME%.txt“ konnte nicht erstellt werden.</translation>
+    </message>
+    <message id="MainWindow.FileNotExistMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
+        <translation>Die Datei „%DEVICENAME%.txt“ existiert nicht.</translation>
+    </message>
+    <message id="InstructionsWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsStaticTextText">
+        <source>1) Connect right now the USB device you want to test before clicking on the &quot;Ok&quot; button at the bottom of this window.&#xd;&#xd;2) Then click on the &quot;Ok&quot; button to access the &quot;Quillomat&quot; window.&#xd;&#xd;3) In that window, select the USB device you want to test in the popup menu.&#xd;&#xd;4) Then press all buttons and move all sticks in all possible positions and directions in order to allow &quot;Quillomat&quot; to detect the possibilities and limits of your USB device.&#xd;&#xd;5) Then release all buttons and sticks to their default position.&#xd;&#xd;6) Then click on the &quot;Save&quot; button. This will save the values (minimum, default and maximum values of each button and stick) into a text file that you can open later with a text editor to check its content.</source>
+        <translation>1) Schließen Sie das USB-Gerät, das Sie testen möchten, jetzt an, bevor Sie unten in diesem Fenster auf „OK“ klicken.&#xd;&#xd;2) Klicken Sie dann auf „OK“, um zum Fenster „Quillomat“ zu gelangen.&#xd;&#xd;3) Wählen Sie dort im Aufklappmenü das USB-Gerät aus, das Sie testen möchten.&#xd;&#xd;4) Drücken Sie alle Tasten und bewegen Sie alle Sticks in jede mögliche Stellung und Richtung, damit „Quillomat“ erkennt, was Ihr USB-Gerät kann und wo seine Grenzen liegen.&#xd;&#xd;5) Lassen Sie dann alle Tasten und Sticks los, sodass sie in ihre Ruhestellung zurückkehren.&#xd;&#xd;6) Klicken Sie zum Schluss auf „Speichern“. Die Werte (Minimum, Ruhewert und Maximum jeder Taste und jedes Sticks) werden in einer Textdatei gespeichert, die Sie später mit einem Texteditor ansehen können.</translation>
+    </message>
+    <message id="AboutWindow.DevelopedStaticTextText">
+        <source>Developed by &quot;Brindlecove Software&quot;</source>
+        <translation>Entwickelt von „Brindlecove Software“</translation>
+    </message>
+    <message id="CommonMenuModule.AppleAboutText">
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message id="CommonMenuModule.ApplePreferencesText">
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message id="CommonMenuModule.AppleQuitText">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="CommonMenuModule.EditClearText">
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="CommonMenuModule.EditCopyText">
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="CommonMenuModule.EditCutText">
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message id="CommonMenuModule.EditPasteText">
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message id="CommonMenuModule.EditText">
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="CommonMenuModule.HelpDocumentationText">
+        <source>Read the documentation...</source>
+        <translation>Dokumentation lesen...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpTranslateText">
+        <source>Translate into another language...</source>
+        <translation>In eine andere Sprache übersetzen...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpText">
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="CommonMenuModule.HelpWebsiteText">
+        <source>Go to the website...</source>
+        <translation>Zur Website...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpContactText">
+        <source>Contact us...</source>
+        <translation>Kontakt aufnehmen...</translation>
+    </message>
+    <message id="CheckForUpdateContainerControl.CheckCheckBoxCaption">
+        <source>Automatically check for update at launch.</source>
+        <translation>Beim Start nach Updates suchen.</translation>
+    </message>
+    <message id="CheckForUpdateThread.NewVersionAvailableMessage">
+        <source>Update notification&#xd;&#xd;A new version of %APPLICATIONNAME% is available online.&#xd;You can download it right now from our website.</source>
+        <translation>Update verfügbar&#xd;&#xd;Eine neue Version von %APPLICATIONNAME% ist online verfügbar.&#xd;Sie können sie gleich von unserer Website herunterladen.</translation>
+    </message>
+    <message id="ResetPreferencesContainerControl.ResetCheckBoxCaption">
+        <source>Reset the preferences at next launch.</source>
+        <translation>Einstellungen beim Neustart zurücksetzen.</translation>
+    </message>
+    <message id="PreferencesWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PreferencesWindow.PreferencesWindowTitle">
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+</TS>

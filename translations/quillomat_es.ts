@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name></name>
+    <message id="MainWindow.SelectStaticTextText">
+        <source>Select a USB device:</source>
+        <translation>Seleccione un dispositivo USB:</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading0">
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading1">
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading2">
+        <source>Now</source>
+        <translation>Actual</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading3">
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message id="MainWindow.InstructionsStaticTextText">
+        <source>Press/move slowly all buttons/sticks in all possible positions/directions, then release them to their default value before saving.</source>
+        <translation>Pulse y mueva despacio todos los botones y sticks en todas las posiciones y direcciones posibles; después suéltelos en su posición de reposo antes de guardar.</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonCaption">
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message id="MainWindow.FileCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file was successfully created.&#xd;Now you can quit the application.</source>
+        <translation>Se ha creado el archivo «%DEVICENAME%.txt».&#xd;Ya puede salir de la aplicación.</translation>
+    </message>
+    <message id="MainWindow.FileNotCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file could not be created.</source>
+        <translation>No se ha podido crear el archivo «%DEVICENAME%.txt».</translation>
+    </message>
+    <message id="MainWindow.FileNotExistMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
+        <translation>El archivo «%DEVICENAME%.txt» no existe.</translation>
+    </message>
+    <message id="InstructionsWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsStaticTextText">
+        <source>1) Connect right now the USB device you want to test before clicking on the &quot;Ok&quot; button at the bottom of this window.&#xd;&#xd;2) Then click on the &quot;Ok&quot; button to access the &quot;Quillomat&quot; window.&#xd;&#xd;3) In that window, select the USB device you want to test in the popup menu.&#xd;&#xd;4) Then press all buttons and move all sticks in all possible positions and directions in order to allow &quot;Quillomat&quot; to detect the possibilities and limits of your USB device.&#xd;&#xd;5) Then release all buttons and sticks to their default position.&#xd;&#xd;6) Then click on the &quot;Save&quot; button. This will save the values (minimum, default and maximum values of each button and stick) into a text file that you can open later with a text editor to check its content.</source>
+        <translation>1) Conecte ahora el dispositivo USB que quiera probar, antes de hacer clic en el botón «OK» de la parte inferior de esta ventana.&#xd;&#xd;2) Después haga clic en «OK» para pasar a la ventana «Quillomat».&#xd;&#xd;3) En esa ventana, elija en el menú desplegable el dispositivo USB que quiera probar.&#xd;&#xd;4) Pulse todos los botones y mueva todos los sticks en todas las posiciones y direcciones posibles para que «Quillomat» detecte las posibilidades y los límites de su dispositivo USB.&#xd;&#xd;5) Después suelte todos los botones y sticks para que vuelvan a su posición de reposo.&#xd;&#xd;6) Por último, haga clic en «Guardar». Los valores (mínimo, en reposo y máximo de cada botón y stick) se guardarán en un archivo de texto que podrá abrir más adelante con un editor de texto para revisarlo.</translation>
+    </message>
+    <message id="AboutWindow.DevelopedStaticTextText">
+        <source>Developed by &quot;Brindlecove Software&quot;</source>
+        <translation>Desarrollado por «Brindlecove Software»</translation>
+    </message>
+    <message id="CommonMenuModule.AppleAboutText">
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message id="CommonMenuModule.ApplePreferencesText">
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
+    <message id="CommonMenuModule.AppleQuitText">
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="CommonMenuModule.EditClearText">
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message id="CommonMenuModule.EditCopyText">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="CommonMenuModule.EditCutText">
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message id="CommonMenuModule.EditPasteText">
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message id="CommonMenuModule.EditText">
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message id="CommonMenuModule.HelpDocumentationText">
+        <source>Read the documentation...</source>
+        <translation>Leer la documentación...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpTranslateText">
+        <source>Translate into another language...</source>
+        <translation>Traducir a otro idioma...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpText">
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message id="CommonMenuModule.HelpWebsiteText">
+        <source>Go to the website...</source>
+        <translation>Ir al sitio web...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpContactText">
+        <source>Contact us...</source>
+        <translation>Contactar...</translation>
+    </message>
+    <message id="CheckForUpdateContainerControl.CheckCheckBoxCaption">
+        <source>Automatically check for update at launch.</source>
+        <translation>Buscar actualizaciones al iniciar.</translation>
+    </message>
+    <message id="CheckForUpdateThread.NewVersionAvailableMessage">
+        <source>Update notification&#xd;&#xd;A new version of %APPLICATIONNAME% is available online.&#xd;You can download it right now from our website.</source>
+        <translation>Actualización disponible&#xd;&#xd;Hay una nueva versión de %APPLICATIONNAME% disponible en línea.&#xd;Puede descargarla ahora mismo desde nuestro sitio web.</translation>
+    </message>
+    <message id="ResetPreferencesContainerControl.ResetCheckBoxCaption">
+        <source>Reset the preferences at next launch.</source>
+        <translation>Restablecer las preferencias al reiniciar.</translation>
+    </message>
+    <message id="PreferencesWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PreferencesWindow.PreferencesWindowTitle">
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+</TS>

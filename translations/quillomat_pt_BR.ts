@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name></name>
+    <message id="MainWindow.SelectStaticTextText">
+        <source>Select a USB device:</source>
+        <translation>Selecione um dispositivo USB:</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading0">
+        <source>Element</source>
+        <translation>Elemento</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading1">
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading2">
+        <source>Now</source>
+        <translation>Atual</translation>
+    </message>
+    <message id="MainWindow.MainListBoxHeading3">
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message id="MainWindow.InstructionsStaticTextText">
+        <source>Press/move slowly all buttons/sticks in all possible positions/directions, then release them to their default value before saving.</source>
+        <translation>Pressione e mova devagar todos os botões e analógicos em todas as posições e direções possíveis; depois solte-os na posição de repouso antes de salvar.</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonCaption">
+        <source>Save...</source>
+        <translation>Salvar...</translation>
+    </message>
+    <message id="MainWindow.FileCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file was successfully created.&#xd;Now you can quit the application.</source>
+        <translation>O arquivo “%DEVICENAME%.txt” foi criado.&#xd;Agora você pode sair do aplicativo.</translation>
+    </message>
+    <message id="MainWindow.FileNotCreatedMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file could not be created.</source>
+        <translation>Não foi possível criar o arquivo “%DEVICENAME%.txt”.</translation>
+    </message>
+    <message id="MainWindow.FileNotExistMessage">
+        <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
+        <translation>O arquivo “%DEVICENAME%.txt” não existe.</translation>
+    </message>
+    <message id="InstructionsWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsStaticTextText">
+        <source>1) Connect right now the USB device you want to test before clicking on the &quot;Ok&quot; button at the bottom of this window.&#xd;&#xd;2) Then click on the &quot;Ok&quot; button to access the &quot;Quillomat&quot; window.&#xd;&#xd;3) In that window, select the USB device you want to test in the popup menu.&#xd;&#xd;4) Then press all buttons and move all sticks in all possible positions and directions in order to allow &quot;Quillomat&quot; to detect the possibilities and limits of your USB device.&#xd;&#xd;5) Then release all buttons and sticks to their default position.&#xd;&#xd;6) Then click on the &quot;Save&quot; button. This will save the values (minimum, default and maximum values of each button and stick) into a text file that you can open later with a text editor to check its content.</source>
+        <translation>1) Conecte agora o dispositivo USB que você quer testar, antes de clicar no botão “OK” na parte de baixo desta janela.&#xd;&#xd;2) Depois clique em “OK” para abrir a janela do “Quillomat”.&#xd;&#xd;3) Nessa janela, escolha no menu suspenso o dispositivo USB que você quer testar.&#xd;&#xd;4) Pressione todos os botões e mova todos os analógicos em todas as posições e direções possíveis, para que o “Quillomat” detecte as possibilidades e os limites do seu dispositivo USB.&#xd;&#xd;5) Depois solte todos os botões e analógicos, para que voltem à posição de repouso.&#xd;&#xd;6) Por fim, clique em “Salvar”. Os valores (mínimo, em repouso e máximo de cada botão e analógico) serão salvos em um arquivo de texto, que você poderá abrir mais tarde em um editor de texto para conferir o conteúdo.</translation>
+    </message>
+    <message id="AboutWindow.DevelopedStaticTextText">
+        <source>Developed by &quot;Brindlecove Software&quot;</source>
+        <translation>Desenvolvido por “Brindlecove Software”</translation>
+    </message>
+    <message id="CommonMenuModule.AppleAboutText">
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+    <message id="CommonMenuModule.ApplePreferencesText">
+        <source>Preferences...</source>
+        <translation>Preferências...</translation>
+    </message>
+    <message id="CommonMenuModule.AppleQuitText">
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="CommonMenuModule.EditClearText">
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message id="CommonMenuModule.EditCopyText">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="CommonMenuModule.EditCutText">
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message id="CommonMenuModule.EditPasteText">
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message id="CommonMenuModule.EditText">
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message id="CommonMenuModule.HelpDocumentationText">
+        <source>Read the documentation...</source>
+        <translation>Ler a documentação...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpTranslateText">
+        <source>Translate into another language...</source>
+        <translation>Traduzir para outro idioma...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpText">
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message id="CommonMenuModule.HelpWebsiteText">
+        <source>Go to the website...</source>
+        <translation>Acessar o site...</translation>
+    </message>
+    <message id="CommonMenuModule.HelpContactText">
+        <source>Contact us...</source>
+        <translation>Fale conosco...</translation>
+    </message>
+    <message id="CheckForUpdateContainerControl.CheckCheckBoxCaption">
+        <source>Automatically check for update at launch.</source>
+        <translation>Procurar atualizações ao iniciar.</translation>
+    </message>
+    <message id="CheckForUpdateThread.NewVersionAvailableMessage">
+        <source>Update notification&#xd;&#xd;A new version of %APPLICATIONNAME% is available online.&#xd;You can download it right now from our website.</source>
+        <translation>Atualização disponível&#xd;&#xd;Uma nova versão do %APPLICATIONNAME% está disponível on-line.&#xd;Você já pode baixá-la no nosso site.</translation>
+    </message>
+    <message id="ResetPreferencesContainerControl.ResetCheckBoxCaption">
+        <source>Reset the preferences at next launch.</source>
+        <translation>Redefinir as preferências ao reiniciar.</translation>
+    </message>
+    <message id="PreferencesWindow.OkPushButtonCaption">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PreferencesWindow.PreferencesWindowTitle">
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+</context>
+</TS>
