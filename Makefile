@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # Set SANITIZE=0 to skip the AddressSanitizer + UndefinedBehaviorSanitizer pass.
 SANITIZE ?= 1
 
-.PHONY: run demo test fuzz deps build build-sanitize
+.PHONY: run demo test package fuzz deps build build-sanitize
 
 run: build
 	./$(BUILD_DIR)/quillomat
@@ -22,6 +22,10 @@ ifeq ($(SANITIZE),1)
 	$(MAKE) build-sanitize
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS) -LE nosanitize
 endif
+
+# The Debian package, build/quillomat_<version>-1_<arch>.deb, made by CPack.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # libFuzzer runs of the HTTP client (clang, built apart into build-fuzz/).
 FUZZ_SECONDS ?= 60

@@ -52,6 +52,8 @@ App::App(int &argc, char **argv)
     setQuitOnLastWindowClosed(false);
     setApplicationName(ApplicationNameMBS(this));
     setApplicationVersion(applicationVersionText());
+    // Ties the windows to the desktop entry, for the desktop's icon and name.
+    setDesktopFileName(QStringLiteral("com.brindlecove.Quillomat"));
 
     auto *translator = new QTranslator(this);
     if (translator->load(QLocale(), QStringLiteral("quillomat"), QStringLiteral("_"),
