@@ -166,7 +166,11 @@ private slots:
             QCOMPARE(skeleton(found->second), skeleton(QString::fromUtf8(constant.defaultText)));
             translated.erase(found);
         }
-        QVERIFY2(translated.empty(), qPrintable(translated.begin()->first));
+        // Ids that no text of the program has.
+        QStringList extra;
+        for (const auto &[id, text] : translated)
+            extra.append(id);
+        QCOMPARE(extra, QStringList());
     }
 
     // The layouts have fixed sizes: every text must show whole in each
