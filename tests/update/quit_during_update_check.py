@@ -2,10 +2,12 @@
 """Quits the real program while its launch-time update check fetches the
 version file from a server that never answers, and while the "new version"
 message waits: it must end at once with status 0, preferences saved, and no
-window shown after the quit. Usage (under X): <this> <binary> <website port>"""
+window shown after the quit. Usage (under X): <this> <quillomat-localsite binary>
+The website is a server on a port the system picks, passed to the program in
+QUILLOMAT_LOCAL_SITE."""
 import http.server, os, re, signal, subprocess, sys, tempfile, threading, time
 
-BINARY, PORT = sys.argv[1], int(sys.argv[2])
+BINARY = sys.argv[1]
 failures = []
 
 
@@ -37,7 +39,7 @@ def start_site(response, requests):
 
         def log_message(self, *_):
             pass
-    site = http.server.ThreadingHTTPServer(("127.0.0.1", PORT), Site)
+    site = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Site)
     threading.Thread(target=site.serve_forever, daemon=True).start()
     return site
 
@@ -55,7 +57,9 @@ def scenario(name, response, quit_by):
         file.write("CHECKFORUPDATE = True\nMAINWINDOWLEFT = 31\n")
     requests = []
     site = start_site(response, requests)
-    program = subprocess.Popen([BINARY], env=dict(os.environ, XDG_CONFIG_HOME=config))
+    address = f"http://127.0.0.1:{site.server_address[1]}"
+    program = subprocess.Popen([BINARY], env=dict(os.environ, XDG_CONFIG_HOME=config,
+                                                  QUILLOMAT_LOCAL_SITE=address))
     pid = program.pid
     try:
         if not expect(wait_for(lambda: len(titled_windows(pid)) == 2), "no instructions"):
