@@ -1,8 +1,9 @@
 #include "app/LayoutText.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -45,8 +46,7 @@ private:
     {
         // The label's own text colour is the one set here: the theme's
         // colours are those of the window around it.
-        const QWidget *around = label_->parentWidget();
-        const QPalette theme = around ? around->palette() : QApplication::palette(label_);
+        const QPalette theme = label_->parentWidget()->palette();
         const QColor colour =
             contrastRatio(Qt::black, theme.color(QPalette::Window)) >= readableContrast
                 ? QColor(Qt::black)

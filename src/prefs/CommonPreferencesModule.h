@@ -24,8 +24,7 @@ std::optional<Entry> parseLine(QStringView line);
 // Adds the entries of the file at `path` to the table, later lines replacing
 // earlier ones. An empty path, a missing or unreadable file, a file over
 // 64 KiB, or anything that is not a regular file loads nothing and says
-// nothing. Lines may end in LF,
-// CR LF or CR; the text is UTF-8.
+// nothing. Lines may end in LF, CR LF or CR; the text is UTF-8.
 void loadFile(const QString &path);
 
 // True when the last loadFile read its file to the end.
