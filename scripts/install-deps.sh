@@ -7,7 +7,7 @@ packages="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 libsdl2-dev libgl-dev
 xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils x11-utils
-libbenchmark-dev curl clang libclang-rt-14-dev
+libbenchmark-dev clang libclang-rt-14-dev
 dpkg-dev lintian appstream man-db"
 
 missing=""

@@ -102,11 +102,6 @@ AboutWindow *AboutWindow::instance()
     return aboutWindowInstance;
 }
 
-AboutWindow *AboutWindow::existing()
-{
-    return aboutWindowInstance;
-}
-
 void AboutWindow::release()
 {
     delete aboutWindowInstance;

@@ -31,8 +31,6 @@ public:
 
     // The open About box, created (and opened) when there is none.
     static AboutWindow *instance();
-    // The open About box, or nullptr.
-    static AboutWindow *existing();
     // Deletes an About box still held and the backdrop picture. Called after
     // the event loop has ended.
     static void release();
@@ -50,15 +48,6 @@ public:
     void AboutTimer_Action();
     void FadeOutTimer_Action();
     void Event_Open();
-
-    int timerCounter() const { return timerCounter_; }
-    const QPixmap &backdrop() const { return metalPicture_; }
-    QLabel *nameStaticText() const { return nameStaticText_; }
-    QLabel *developedStaticText() const { return developedStaticText_; }
-    QLabel *urlStaticText() const { return urlStaticText_; }
-    QTimer *fadeInTimer() const { return fadeInTimer_; }
-    QTimer *aboutTimer() const { return aboutTimer_; }
-    QTimer *fadeOutTimer() const { return fadeOutTimer_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

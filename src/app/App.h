@@ -51,11 +51,6 @@ public:
     // Closes the tester window, whose close handler ends the program.
     void quitApplication();
 
-    // The menu handler table: item name to action, filled once at start-up.
-    const std::vector<std::pair<QString, MenuAction>> &menuHandlers() const
-    {
-        return menuHandlers_;
-    }
     // Runs the action bound to a menu item's name; false when there is none.
     bool handleMenuCommand(const QString &itemName);
 

@@ -20,11 +20,6 @@ InstructionsWindow *InstructionsWindow::instance()
     return instructionsWindowInstance;
 }
 
-InstructionsWindow *InstructionsWindow::existing()
-{
-    return instructionsWindowInstance;
-}
-
 void InstructionsWindow::showWithin(QWidget *parent, std::function<void()> dismissed)
 {
     InstructionsWindow *window = instance();

@@ -15,8 +15,6 @@ class InstructionsWindow final : public QDialog {
 public:
     // The open instructions window, created when there is none.
     static InstructionsWindow *instance();
-    // The open instructions window, or nullptr.
-    static InstructionsWindow *existing();
 
     // Shows a new instructions window modally within `parent` and calls
     // `dismissed` once the user has closed it.
@@ -25,9 +23,6 @@ public:
     ~InstructionsWindow() override;
 
     void OkPushButton_Action();
-
-    QLabel *instructionsStaticText() const { return instructionsStaticText_; }
-    QPushButton *okPushButton() const { return okPushButton_; }
 
 public slots:
     // Escape and the window manager's close request leave the window open.

@@ -72,11 +72,6 @@ void Menu::release()
     menuInstance = nullptr;
 }
 
-QAction *Menu::item(const QString &name) const
-{
-    return findChild<QAction *>(name);
-}
-
 void Menu::Untitled1()
 {
     addTitle("Edit", CommonMenuModuleText::EditText.text());

@@ -21,9 +21,6 @@ public:
     static Menu *existing();
     static void release();
 
-    // The item of this name, or nullptr.
-    QAction *item(const QString &name) const;
-
 private:
     Menu();
 

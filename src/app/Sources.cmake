@@ -24,7 +24,8 @@ target_sources(quillomat_core PRIVATE
 )
 
 # Translations: every translations/quillomat_<language>.ts, compiled with
-# id-based lrelease and embedded under :/i18n.
+# id-based lrelease and embedded under :/i18n. A text still marked unfinished
+# is left out: the user sees the English one instead.
 file(GLOB QUILLOMAT_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/quillomat_*.ts)
 set(QUILLOMAT_QM_FILES)
 foreach(ts_file IN LISTS QUILLOMAT_TS_FILES)
@@ -32,7 +33,7 @@ foreach(ts_file IN LISTS QUILLOMAT_TS_FILES)
     set(qm_file ${CMAKE_CURRENT_BINARY_DIR}/i18n/${language_file}.qm)
     add_custom_command(OUTPUT ${qm_file}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/i18n
-        COMMAND Qt6::lrelease -idbased -silent ${ts_file} -qm ${qm_file}
+        COMMAND Qt6::lrelease -idbased -nounfinished -silent ${ts_file} -qm ${qm_file}
         DEPENDS ${ts_file}
         COMMENT "Compiling translation ${language_file}")
     list(APPEND QUILLOMAT_QM_FILES ${qm_file})

@@ -12,18 +12,6 @@ namespace {
 PreferencesWindow *preferencesWindowInstance = nullptr;
 } // namespace
 
-PreferencesWindow *PreferencesWindow::instance()
-{
-    if (!preferencesWindowInstance)
-        new PreferencesWindow(nullptr);
-    return preferencesWindowInstance;
-}
-
-PreferencesWindow *PreferencesWindow::existing()
-{
-    return preferencesWindowInstance;
-}
-
 void PreferencesWindow::showWithin(QWidget *parent)
 {
     PreferencesWindow *window = preferencesWindowInstance;

@@ -13,10 +13,6 @@ class PreferencesWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    // The open preferences window, or a new one when there is none.
-    static PreferencesWindow *instance();
-    // The open preferences window, or nullptr.
-    static PreferencesWindow *existing();
     // Shows the preferences window-modal over `parent` (a sheet where the
     // platform has them) and returns at once; brings it forward when open.
     static void showWithin(QWidget *parent);
@@ -24,16 +20,6 @@ public:
     ~PreferencesWindow() override;
 
     void OkPushButton_Action();
-
-    CheckForUpdateContainerControl *mainCheckForUpdateContainerControl() const
-    {
-        return mainCheckForUpdateContainerControl_;
-    }
-    ResetPreferencesContainerControl *mainResetPreferencesContainerControl() const
-    {
-        return mainResetPreferencesContainerControl_;
-    }
-    QPushButton *okPushButton() const { return okPushButton_; }
 
 public slots:
     // Escape and the desktop's close request land here: they leave it open.

@@ -37,12 +37,6 @@ public:
     void Event_Moved();
     void Event_Resized();
 
-    QComboBox *mainPopupMenu() const { return mainPopupMenu_; }
-    QTreeWidget *mainListBox() const { return mainListBox_; }
-    QPushButton *savePushButton() const { return savePushButton_; }
-    QTimer *mainTimer() const { return mainTimer_; }
-    QWidget *content() const { return content_; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -32,9 +32,4 @@ void stopCheck()
     check_.reset();
 }
 
-CheckForUpdateThread *currentCheck()
-{
-    return check_.get();
-}
-
 } // namespace CheckForUpdateModule

@@ -1,7 +1,5 @@
 #pragma once
 
-class CheckForUpdateThread;
-
 // The launch-time check for a newer version of the program.
 namespace CheckForUpdateModule {
 
@@ -11,9 +9,5 @@ void checkForUpdate();
 // Asks a running check to give up at once and waits for its thread to end.
 // Called once the event loop has ended, before the application object goes.
 void stopCheck();
-
-// The check started at this launch, or nullptr when none was started or it
-// has been stopped.
-CheckForUpdateThread *currentCheck();
 
 } // namespace CheckForUpdateModule

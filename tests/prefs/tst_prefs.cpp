@@ -1,15 +1,13 @@
 #include "app/ApplicationServices.h"
-#include "prefs/CheckForUpdateContainerControl.h"
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
-#include "prefs/ResetPreferencesContainerControl.h"
-#include "support/Files.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -78,92 +76,82 @@ private slots:
         resetPreferences = refuseExtendedAttributes = false;
     }
 
-    // The reader of "key = value" files.
-
+    // The reader of "key = value" files: what one line gives (key and value,
+    // or nothing), then what a whole file gives.
     void parsesOneLine_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("entry"); // key and value, or nothing
-        QTest::newRow("comment") << "#KEY = 5" << QStringList();
-        QTest::newRow("empty line") << "" << QStringList();
-        QTest::newRow("# after a space") << " #KEY = 5" << QStringList{"#KEY", "5"};
-        QTest::newRow("spaces and tabs") << " \t KEY \t=\t 5 \t" << QStringList{"KEY", "5"};
-        QTest::newRow("two =") << "KEY = a = b" << QStringList{"KEY", "a = b"};
-        QTest::newRow("empty value") << "KEY =   " << QStringList{"KEY", ""};
-        QTest::newRow("line of spaces") << "     " << QStringList{"", ""};
-        QTest::newRow("no =") << "  just words  " << QStringList{"", "just words"};
+        QTest::addColumn<QString>("entry");
+        const char *rows[][3] = {
+            {"comment", "#KEY = 5", "-"},
+            {"empty line", "", "-"},
+            {"# after a space", " #KEY = 5", "#KEY|5"},
+            {"spaces, tabs", " \t K \t=\t 5 \t", "K|5"},
+            {"two =", "K = a = b", "K|a = b"},
+            {"empty value", "K =   ", "K|"},
+            {"line of spaces", "     ", "|"},
+            {"no =", "  just words  ", "|just words"},
+            {"= first", "= 5", "|5"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2];
     }
     void parsesOneLine()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, entry);
+        QFETCH(QString, entry);
         const std::optional<Entry> parsed = parseLine(line);
-        QCOMPARE((parsed ? QStringList{parsed->key, parsed->value} : QStringList()), entry);
+        QCOMPARE(parsed ? parsed->key + '|' + parsed->value : "-", entry);
     }
 
     void readsValues_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("defined");
-        QTest::addColumn<bool>("isTrue");
-        QTest::addColumn<double>("number");
-        QTest::newRow("CR line ends") << QByteArray("A = 1\rK = True\r") << true << true << 0.0;
-        QTest::newRow("no final line end") << QByteArray("A = 1\nK = True") << true << true << 0.0;
-        QTest::newRow("BOM") << QByteArray("\xef\xbb\xbfK = True") << true << true << 0.0;
-        QTest::newRow("later line wins") << QByteArray("K = True\nK = 5") << true << false << 5.0;
-        QTest::newRow("empty value") << QByteArray("K =  ") << false << false << 0.0;
-        QTest::newRow("true") << QByteArray("K = true") << true << false << 0.0;
-        QTest::newRow("True!") << QByteArray("K = True!") << true << false << 0.0;
-        QTest::newRow("plus sign") << QByteArray("K = +7") << true << false << 7.0;
-        QTest::newRow("comma, text") << QByteArray("K = 3,5px") << true << false << 3.0;
-        QTest::newRow("overflow") << QByteArray("K = 1e999") << true << false << qInf();
-        QTest::newRow("underflow") << QByteArray("K = -1e-999") << true << false << 0.0;
-        // Which way the range was left depends on the magnitude, not on "e-".
-        QTest::newRow("tiny without exponent")
-            << "K = 0." + QByteArray(400, '0') + "1" << true << false << 0.0;
-        QTest::newRow("huge with a negative exponent")
-            << "K = 1" + QByteArray(400, '0') + "e-5" << true << false << qInf();
-        QTest::newRow("huge negative, point and exponent")
-            << QByteArray("K = -12.5e999") << true << false << -qInf();
+        QTest::addColumn<QString>("expected"); // loaded, defined, True, number
+        const QByteArray zeros(400, '0'), entry = "K = True\n#";
+        const struct {
+            const char *tag;
+            QByteArray content;
+            const char *expected;
+        } rows[] = {
+            {"CR line ends", "A = 1\rK = True\r", "1 1 1 0"},
+            {"no final line end", "A = 1\nK = True", "1 1 1 0"},
+            {"BOM", "\xef\xbb\xbfK = True", "1 1 1 0"},
+            {"later line wins", "K = True\nK = 5", "1 1 0 5"},
+            {"empty value", "K =  ", "1 0 0 0"},
+            {"true", "K = true", "1 1 0 0"},
+            {"True!", "K = True!", "1 1 0 0"},
+            {"plus sign", "K = +7", "1 1 0 7"},
+            {"comma, text", "K = 3,5px", "1 1 0 3"},
+            {"overflow", "K = 1e999", "1 1 0 inf"},
+            {"underflow", "K = -1e-999", "1 1 0 0"},
+            // Which way the range was left depends on the magnitude, not on "e-".
+            {"tiny without exponent", "K = 0." + zeros + "1", "1 1 0 0"},
+            {"huge with a negative exponent", "K = 1" + zeros + "e-5", "1 1 0 inf"},
+            {"huge negative, point and exponent", "K = -12.5e999", "1 1 0 -inf"},
+            // Our own file is a few lines: a longer one is someone else's; a
+            // pipe with no writer would block a reader forever.
+            {"64 KiB", entry + QByteArray(64 * 1024 - entry.size(), 'x'), "1 1 1 0"},
+            {"one byte more", entry + QByteArray(64 * 1024 + 1 - entry.size(), 'x'), "0 0 0 0"},
+            {"a pipe", "(pipe)", "0 0 0 0"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.tag) << row.content << row.expected;
     }
     void readsValues()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, defined);
-        QFETCH(bool, isTrue);
-        QFETCH(double, number);
-        loadFile(write(content));
-        QVERIFY(isFileLoaded());
-        QCOMPARE(isValueOfVariableDefined("K"), defined);
-        QCOMPARE(getBooleanOfVariable("K"), isTrue);
-        QCOMPARE(getDoubleOfVariable("K"), number);
-    }
-
-    // Our own file is a few lines: a longer one is someone else's.
-    void readsAtMost64KiB_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("64 KiB") << 64 * 1024 << true;
-        QTest::newRow("one byte more") << 64 * 1024 + 1 << false;
-    }
-    void readsAtMost64KiB()
-    {
-        QFETCH(int, length);
-        QFETCH(bool, loaded);
-        const QByteArray entry = "K = True\n#";
-        loadFile(write(entry + QByteArray(length - entry.size(), 'x')));
-        QCOMPARE(isFileLoaded(), loaded);
-        QCOMPARE(getBooleanOfVariable("K"), loaded);
-    }
-
-    void skipsAPipe()
-    {
-        // One with no writer would block a reader forever.
+        QFETCH(QString, expected);
         QVERIFY(QDir().mkpath(folder_));
-        QCOMPARE(::mkfifo(QFile::encodeName(file_).constData(), 0600), 0);
-        loadFile(file_);
-        QVERIFY(!isFileLoaded());
+        if (content == "(pipe)")
+            QCOMPARE(::mkfifo(QFile::encodeName(file_).constData(), 0600), 0);
+        loadFile(content == "(pipe)" ? file_ : write(content));
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(isFileLoaded())
+                     .arg(isValueOfVariableDefined("K"))
+                     .arg(getBooleanOfVariable("K"))
+                     .arg(getDoubleOfVariable("K")),
+                 expected);
     }
 
     // The application's preferences file.
@@ -241,46 +229,60 @@ private slots:
     void preferencesWindow()
     {
         QMainWindow parent;
+        parent.setObjectName("Parent");
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        PreferencesWindow *window = nullptr;
+        QPointer<PreferencesWindow> window;
         QCheckBox *update = nullptr, *reset = nullptr;
         const auto open = [&] {
             PreferencesWindow::showWithin(&parent);
-            window = PreferencesWindow::existing();
-            update = window->mainCheckForUpdateContainerControl()->checkCheckBox();
-            reset = window->mainResetPreferencesContainerControl()->resetCheckBox();
+            window = parent.findChild<PreferencesWindow *>();
+            update = window->findChild<QCheckBox *>("CheckCheckBox");
+            reset = window->findChild<QCheckBox *>("ResetCheckBox");
             return QTest::qWaitForWindowExposed(window);
         };
-        // Where the user clicks: on the box itself, left of the text.
-        const auto click = [](QCheckBox *box) {
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        // As the user ticks a box: the focus on it, then Space.
+        const auto press = [](QCheckBox *box) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
         };
         checkForUpdate = true;
         QVERIFY(open());
         QVERIFY(update->isChecked() && !reset->isChecked());
-        QCOMPARE(window->parentWidget(), &parent);
         QCOMPARE(window->windowModality(), Qt::WindowModal);
-        click(reset);
+        press(reset);
         QVERIFY(checkForUpdate && resetPreferences);
-        click(update);
+        press(update);
         QVERIFY(!checkForUpdate && resetPreferences);
-        window->okPushButton()->click();
-        QTRY_VERIFY(!PreferencesWindow::existing());
+        window->findChild<QPushButton *>("OkPushButton")->click();
+        QTRY_VERIFY(!window);
 
         // A new window shows what memory holds now; unticking takes effect too.
         QVERIFY(open());
         QVERIFY(!update->isChecked() && reset->isChecked());
-        click(reset);
-        click(update);
+        press(reset);
+        press(update);
         QVERIFY(checkForUpdate && !resetPreferences);
+        // Preferences... while it is open brings the same window forward.
+        PreferencesWindow::showWithin(&parent);
+        QCOMPARE(parent.findChildren<PreferencesWindow *>().size(), 1);
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->close());
-        QTest::qWait(50);
-        QVERIFY(PreferencesWindow::existing() == window && window->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(window && window->isVisible());
         // Ok is the default button: Return works wherever the focus is.
         QTest::keyClick(reset, Qt::Key_Return);
-        QTRY_VERIFY(!PreferencesWindow::existing());
+        QTRY_VERIFY(!window);
+    }
+
+    // Last: the program is quitting afterwards. The desktop's request to quit
+    // saves the preferences.
+    void theDesktopsQuitRequestSavesThePreferences()
+    {
+        mainWindowLeft = 12;
+        QCoreApplication::postEvent(App::instance(), new QEvent(QEvent::Quit));
+        QTRY_VERIFY(App::instance()->isQuitting());
+        QVERIFY(readFile(file_).contains("\nMAINWINDOWLEFT = 12\n"));
     }
 };
 

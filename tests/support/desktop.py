@@ -1,0 +1,125 @@
+"""Runs the real program under the current X display (no window manager) and
+drives it as a person would: its windows, keys typed through xdotool, and the
+close box, which asks a window to close with a WM_DELETE_WINDOW message."""
+import os, re, signal, subprocess, sys, tempfile, time
+from pathlib import Path
+from Xlib import X, Xatom, display, error, protocol
+
+x = display.Display()
+failures = []
+
+
+def check(ok, what):
+    print(("PASS: " if ok else "FAIL: ") + what, flush=True)
+    failures.extend([] if ok else [what])
+
+
+def finish():
+    sys.exit(1 if failures else 0)
+
+
+def wait_for(condition, what, seconds=10):
+    deadline = time.monotonic() + seconds
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"no {what} within {seconds} s")
+        time.sleep(0.05)
+    return value
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *map(str, arguments)], check=True)
+
+
+def press(window, *keys):
+    xdotool("windowfocus", "--sync", window)
+    xdotool("key", *keys)
+
+
+def preferences_saved(config, left=r"-?\d+", update="True|False"):
+    """Whether `config` holds the seven lines the program writes at quit."""
+    path = Path(config, "Quillomat")
+    return path.is_file() and bool(re.fullmatch(
+        rf"APPLICATIONNAME = Quillomat\nAPPLICATIONVERSION = \d+\.\d+\nMAINWINDOWLEFT = {left}\n"
+        r"MAINWINDOWTOP = -?\d+\nMAINWINDOWWIDTH = -?\d+\nMAINWINDOWHEIGHT = -?\d+\n"
+        rf"CHECKFORUPDATE = ({update})\n", path.read_text()))
+
+
+class Program:
+    """One run of `binary` in a scratch folder, its preferences in `config` (by
+    default a fresh home/.config in that folder, optionally preset with `prefs`)."""
+
+    def __init__(self, binary, config=None, prefs=None, **environment):
+        self.scratch = tempfile.TemporaryDirectory()
+        self.home = Path(self.scratch.name)
+        self.config = Path(config or self.home / "home" / ".config")
+        if prefs is not None:
+            self.config.mkdir(parents=True)
+            (self.config / "Quillomat").write_text(prefs)
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([binary], cwd=self.home, stderr=self.errors, env=dict(
+            os.environ, XDG_CONFIG_HOME=str(self.config), XDG_RUNTIME_DIR=self.scratch.name,
+            **environment))
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        sys.stderr.write(self.stderr())  # sanitizer reports and Qt warnings
+        self.scratch.cleanup()
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode(errors="replace")
+
+    def windows(self, kind=None):
+        """The program's visible top-level windows, as {id: kind}: "window",
+        "sheet" (the instructions, a 320 x 330 dialog) or "dialog" (any other)."""
+        found = {}
+        for window in x.screen().root.query_tree().children:
+            try:
+                pid = window.get_full_property(x.intern_atom("_NET_WM_PID"), Xatom.CARDINAL)
+                if not pid or pid.value[0] != self.process.pid or \
+                        window.get_attributes().map_state != X.IsViewable:
+                    continue
+                types = window.get_full_property(x.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM)
+                geometry = window.get_geometry()
+            except error.XError:  # gone meanwhile
+                continue
+            dialog = types and x.intern_atom("_NET_WM_WINDOW_TYPE_DIALOG") in types.value
+            found[window.id] = "window" if not dialog else \
+                "sheet" if (geometry.width, geometry.height) == (320, 330) else "dialog"
+        return found if kind is None else [w for w, k in found.items() if k == kind]
+
+    def started(self):
+        """Waits for the window with the instructions sheet over it; gives both."""
+        wait_for(lambda: sorted(self.windows().values()) == ["sheet", "window"],
+                 "window with its instructions sheet")
+        return self.windows("window")[0], self.windows("sheet")[0]
+
+    def dismiss_sheet(self):
+        """Dismisses the instructions with Return; gives the window."""
+        window, sheet = self.started()
+        press(sheet, "Return")
+        wait_for(lambda: list(self.windows().values()) == ["window"], "end of the instructions")
+        return window
+
+    def close(self):
+        window = x.create_resource_object("window", self.windows("window")[0])
+        window.send_event(protocol.event.ClientMessage(
+            window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
+        x.sync()
+
+    def quit(self, road, seconds=10):
+        """Ends the program by the close box ("close") or a signal ("TERM"...);
+        gives its status, the windows it showed meanwhile and the seconds it took."""
+        before, appeared, started = set(self.windows()), set(), time.monotonic()
+        self.close() if road == "close" else self.process.send_signal(
+            getattr(signal, "SIG" + road))
+        wait_for(lambda: appeared.update(set(self.windows()) - before)
+                 or self.process.poll() is not None, "end of the program", seconds)
+        return self.process.returncode, appeared, time.monotonic() - started

@@ -1,0 +1,431 @@
+#include "VirtualJoystick.h"
+#include "prefs/PreferencesModule.h"
+#include "support/TestApp.h"
+#include "tester/MainWindow.h"
+#include "tester/SdlGameInput.h"
+#include "tester/ValueText.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <tuple>
+
+namespace {
+
+// A device name from a USB descriptor need not be ASCII: the report is UTF-8.
+constexpr char bareName[] = "Manette Ünïcødé ☃";
+
+template <typename T> T *part(const char *name)
+{
+    return MainWindow::instance()->findChild<T *>(name);
+}
+QComboBox *popup()
+{
+    return part<QComboBox>("MainPopupMenu");
+}
+
+// Each list row as "element|min|now|max", so one comparison checks the view.
+QStringList listRows()
+{
+    QStringList rows;
+    const auto *list = part<QTreeWidget>("MainListBox");
+    for (int index = 0; index < list->topLevelItemCount(); ++index) {
+        const QTreeWidgetItem *row = list->topLevelItem(index);
+        rows.append(QStringList{row->text(0), row->text(1), row->text(2), row->text(3)}.join('|'));
+    }
+    return rows;
+}
+
+// One sampling tick, as the window's timer gives it.
+void tick()
+{
+    VirtualJoystick::settle();
+    QMetaObject::invokeMethod(part<QTimer>("MainTimer"), "timeout");
+}
+
+// A one-element pad SDL cannot produce: its value goes beyond 16 bits.
+struct WidePad final : GameInputManager, GameInputDevice, GameInputElement {
+    std::int32_t DeviceCount() const override { return 1; }
+    GameInputDevice *Device(std::int32_t) override { return this; }
+    QString Name() const override { return QStringLiteral("Wide"); }
+    std::int32_t ElementCount() override { return 1; }
+    GameInputElement *Element(std::int32_t) override { return this; }
+    std::int32_t Value() const override { return value; }
+    std::int32_t value = 40000;
+};
+
+} // namespace
+
+class TestTester : public QObject {
+    Q_OBJECT
+
+    std::optional<SeamsRestorer> seams_;
+    QStringList offeredNames_;
+
+    void chooseFile(const QString &path)
+    {
+        App::instance()->seams().saveFileName = [this, path](QWidget *, const QString &name) {
+            offeredNames_.append(name);
+            return path;
+        };
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (VirtualJoystick::hostJoystickCount() > 0)
+            QSKIP("this machine has game devices of its own; the expected lists would not hold");
+    }
+
+    void init()
+    {
+        seams_.emplace();
+        PreferencesModule::mainWindowLeft = PreferencesModule::mainWindowTop = -1;
+        PreferencesModule::mainWindowWidth = PreferencesModule::mainWindowHeight = -1;
+        offeredNames_.clear();
+    }
+
+    void cleanup()
+    {
+        MainWindow::release();
+        seams_.reset();
+    }
+
+    void theListFollowsThePickedDeviceAndTicksWidenItsExtremes()
+    {
+        VirtualJoystick pad({"Test Pad", 3, 2, 1});
+        VirtualJoystick twin({"Test Pad", 0, 1, 0});
+        pad.setAxis(0, 128);
+        pad.setButton(1, true);
+        QCOMPARE(MainWindow::instance()->windowTitle(), QStringLiteral("Quillomat"));
+        QCOMPARE(popup()->count(), 2);
+        QCOMPARE(popup()->currentIndex(), -1);
+        QCOMPARE(listRows(), QStringList());
+        QCOMPARE(part<QTimer>("MainTimer")->interval(), 100);
+        QVERIFY(part<QTimer>("MainTimer")->isActive());
+
+        popup()->setCurrentIndex(0);
+        QCOMPARE(listRows(), (QStringList{"Axis 0|128|128|128", "Axis 1|0|0|0", "Axis 2|0|0|0",
+                                          "Button 0|0|0|0", "Button 1|1|1|1", "Hat 0|0|0|0"}));
+        pad.setAxis(0, -32768);
+        pad.setAxis(2, 32767);
+        pad.setButton(1, false);
+        pad.setHat(0, SDL_HAT_LEFTDOWN);
+        tick();
+        pad.setAxis(0, 5);
+        pad.setAxis(2, 0);
+        pad.setHat(0, SDL_HAT_CENTERED);
+        tick();
+        QCOMPARE(listRows(), (QStringList{"Axis 0|-32768|5|128", "Axis 1|0|0|0", "Axis 2|0|0|32767",
+                                          "Button 0|0|0|0", "Button 1|0|0|1", "Hat 0|0|0|12"}));
+
+        // Another device's rows replace these; picking the pad again starts over.
+        popup()->setCurrentIndex(1);
+        pad.setAxis(0, 12);
+        tick();
+        QCOMPARE(listRows(), QStringList{"Button 0|0|0|0"});
+        popup()->setCurrentIndex(0);
+        QCOMPARE(listRows().first(), QStringLiteral("Axis 0|12|12|12"));
+    }
+
+    void theTimerSamplesAndAnUnpluggedPadReadsAtRest()
+    {
+        VirtualJoystick pad({"Loose Pad", 1, 0, 0});
+        popup()->setCurrentIndex(0);
+        pad.setAxis(0, -20000);
+        QTRY_COMPARE_WITH_TIMEOUT(listRows(), QStringList{"Axis 0|-20000|-20000|0"}, 2000);
+        pad.detach();
+        QTRY_COMPARE_WITH_TIMEOUT(listRows(), QStringList{"Axis 0|-20000|0|0"}, 2000);
+    }
+
+    void valuesBeyond16BitsShowInFullUntilTheFirstTick()
+    {
+        auto *pad = new WidePad;
+        App::instance()->seams().createGameInputManager = [pad] {
+            return std::unique_ptr<GameInputManager>(pad);
+        };
+        popup()->setCurrentIndex(0);
+        QCOMPARE(listRows(), QStringList{"Wide|40000|40000|40000"});
+        tick();
+        pad->value = -40000;
+        tick();
+        QCOMPARE(listRows(), QStringList{"Wide|-25536|25536|40000"});
+    }
+
+    void saveWritesTheListOrSaysWhyNot_data()
+    {
+        QTest::addColumn<int>("device"); // -2: no device at all
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QByteArray>("expectedFile");
+        QTest::addColumn<QString>("expectedMessage");
+        const QByteArray earlier = "earlier report\n";
+        const QByteArray report = "Test Pad\n\n"
+                                  "Axis 0 : Minimum = -32768, Default = 0, Maximum = 0\n"
+                                  "Button 0 : Minimum = 0, Default = 0, Maximum = 1\n";
+        const QString created = "The \"%1.txt\" file was successfully created.\n"
+                                "Now you can quit the application.";
+        const QString notCreated = "The \"Test Pad.txt\" file could not be created.";
+        QTest::newRow("new file") << 0 << "renamed.txt" << report << created.arg("Test Pad");
+        QTest::newRow("over an earlier report")
+            << 0 << "Test Pad.txt" << report << created.arg("Test Pad");
+        QTest::newRow("device without elements")
+            << 1 << QString(bareName) + ".txt" << QByteArray(bareName) + "\n\n"
+            << created.arg(bareName);
+        QTest::newRow("no device picked") << -1 << ".txt" << QByteArray("\n\n") << created.arg("");
+        QTest::newRow("no device at all") << -2 << ".txt" << QByteArray("\n\n") << created.arg("");
+        QTest::newRow("dialog cancelled")
+            << 0 << "" << earlier << "The \"Test Pad.txt\" file does not exist.";
+        QTest::newRow("place cannot hold a file") << 0 << "a file/x.txt" << earlier << notCreated;
+        QTest::newRow("write fails part way") << 0 << "full disk" << earlier << notCreated;
+    }
+    void saveWritesTheListOrSaysWhyNot()
+    {
+        QFETCH(int, device);
+        QFETCH(QString, place);
+        QFETCH(QByteArray, expectedFile);
+        QFETCH(QString, expectedMessage);
+        QTemporaryDir folder;
+        const QString earlier = folder.filePath("Test Pad.txt");
+        {
+            QFile file(earlier);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier report\n") > 0);
+            QFile blocker(folder.filePath("a file"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        MessageRecorder recorder;
+        std::optional<VirtualJoystick> pad, bare;
+        if (device != -2) {
+            pad.emplace(VirtualJoystick::Layout{"Test Pad", 1, 1, 0});
+            bare.emplace(VirtualJoystick::Layout{bareName, 0, 0, 0});
+        }
+        popup()->setCurrentIndex(device);
+        QCOMPARE(popup()->count(), device == -2 ? 0 : 2);
+        for (const auto &[axis, button] :
+             std::initializer_list<std::pair<int, bool>>{{-32768, false}, {0, true}, {0, false}}) {
+            if (pad) {
+                pad->setAxis(0, Sint16(axis));
+                pad->setButton(0, button);
+            }
+            tick();
+        }
+        const bool fullDisk = place == "full disk";
+        const QString path = place.isEmpty() ? QString()
+                             : fullDisk      ? earlier
+                                             : folder.filePath(place);
+        chooseFile(path);
+        {
+            const FileSizeLimit limit(fullDisk ? 100 : RLIM_INFINITY);
+            part<QPushButton>("SavePushButton")->click();
+        }
+        QCOMPARE(offeredNames_, QStringList{expectedMessage.section('"', 1, 1)});
+        QCOMPARE(recorder.messages, QStringList{expectedMessage});
+        QCOMPARE(readFile(QFile::exists(path) ? path : earlier), expectedFile);
+    }
+
+    void returnPressesSave()
+    {
+        MessageRecorder recorder;
+        chooseFile(QString());
+        MainWindow::instance()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
+        popup()->setFocus();
+        QTest::keyClick(popup(), Qt::Key_Return);
+        QCOMPARE(recorder.messages.size(), 1);
+    }
+
+    void controlsFollowTheirAnchorsAndTheWindowKeepsItsMinimum()
+    {
+        MainWindow *window = MainWindow::instance();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *content = part<QWidget>("MainWindowContent");
+        window->resize(100, 100);
+        QTRY_COMPARE(content->size(), QSize(350, 400));
+        window->resize(window->width() + 150, window->height() + 200);
+        QTRY_COMPARE(content->size(), QSize(500, 600));
+        QStringList geometries;
+        for (const char *name : {"SelectStaticText", "MainPopupMenu", "MainListBox",
+                                 "InstructionsStaticText", "SavePushButton"}) {
+            const QRect area = part<QWidget>(name)->geometry();
+            geometries.append(QStringLiteral("%1 %2 %3 %4")
+                                  .arg(area.x())
+                                  .arg(area.y())
+                                  .arg(area.width())
+                                  .arg(area.height()));
+        }
+        QCOMPARE(geometries, (QStringList{"10 10 480 20", "10 40 480 20", "10 70 480 440",
+                                          "10 520 480 40", "390 570 100 20"}));
+        for (int column = 1; column <= 3; ++column)
+            QCOMPARE(part<QTreeWidget>("MainListBox")->header()->sectionSize(column), 60);
+    }
+
+    // Each stored value applies by itself; sizes are the content's, within the
+    // window's limits (2147483647 is what "1e12" and "inf" load as).
+    void storedGeometryIsAppliedValueByValue_data()
+    {
+        QTest::addColumn<QList<int>>("stored"); // left, top, width, height
+        QTest::addColumn<QRect>("expected");    // position (-1: unchecked) and content size
+        const int largest = std::numeric_limits<qint32>::max(), smallest = -largest - 1;
+        const struct {
+            const char *tag;
+            QList<int> stored;
+            QRect expected;
+        } rows[] = {
+            {"nothing", {-1, -1, -1, -1}, {300, 200, 350, 400}},
+            {"left only, height", {40, -1, -1, 450}, {40, 200, 350, 450}},
+            {"top only, width", {-1, 50, 500, -1}, {300, 50, 500, 400}},
+            {"both, zero size", {40, 50, 0, 0}, {40, 50, 350, 400}},
+            {"largest height", {-1, -1, -1, largest}, {-1, -1, 350, 32767}},
+            {"largest width, smallest height", {-1, -1, largest, smallest}, {-1, -1, 32767, 400}},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.tag) << row.stored << row.expected;
+    }
+    void storedGeometryIsAppliedValueByValue()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(QRect, expected);
+        std::tie(PreferencesModule::mainWindowLeft, PreferencesModule::mainWindowTop,
+                 PreferencesModule::mainWindowWidth, PreferencesModule::mainWindowHeight) =
+            std::tuple(stored[0], stored[1], stored[2], stored[3]);
+        MainWindow *window = MainWindow::instance();
+        // Laid out as shown, without painting up to 32767 pixels.
+        window->setAttribute(Qt::WA_DontShowOnScreen, expected.x() < 0);
+        window->show();
+        // As a window manager places a window that asks for no place.
+        if (!window->testAttribute(Qt::WA_Moved))
+            window->move(300, 200);
+        if (expected.x() >= 0) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTRY_COMPARE(window->pos(), expected.topLeft());
+        }
+        QCOMPARE(part<QWidget>("MainWindowContent")->size(), expected.size());
+    }
+
+    void movesAndResizesAreRecordedSeparately()
+    {
+        MainWindow *window = MainWindow::instance();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->move(70, 80);
+        QTRY_COMPARE(PreferencesModule::mainWindowTop, 80);
+        QCOMPARE(PreferencesModule::mainWindowLeft, 70);
+        // Showing the window and moving it recorded no size.
+        QCOMPARE(PreferencesModule::mainWindowWidth, -1);
+        window->resize(window->width() + 10, window->height());
+        QTRY_COMPARE(PreferencesModule::mainWindowWidth, 360);
+        QCOMPARE(PreferencesModule::mainWindowHeight, 400);
+        QCOMPARE(PreferencesModule::mainWindowLeft, 70);
+    }
+
+    // The SDL adapter: SDL's own indexes move down when a pad goes; ours stay.
+    void devicesKeepTheirIndexAndNameTheirElements()
+    {
+        auto first = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"First", 1, 0, 0});
+        VirtualJoystick second({"Second", 6, 15, 1, true});
+        auto manager = SdlGameInputManager::create();
+        QVERIFY(manager);
+        VirtualJoystick late({"Late", 1, 1, 0});
+        QCOMPARE(manager->DeviceCount(), 2);
+        first.reset();
+        GameInputDevice *device = manager->Device(1);
+        QCOMPARE(device->Name(), QStringLiteral("Second"));
+        QStringList names;
+        for (std::int32_t index = 0; index < device->ElementCount(); ++index)
+            names.append(device->Element(index)->Name());
+        QCOMPARE(names.size(), 22);
+        QCOMPARE(names.mid(4, 3),
+                 (QStringList{"Axis 4 (left trigger)", "Axis 5 (right trigger)", "Button 0 (A)"}));
+        QCOMPARE(names.mid(17),
+                 (QStringList{"Button 11 (D-pad up)", "Button 12 (D-pad down)",
+                              "Button 13 (D-pad left)", "Button 14 (D-pad right)", "Hat 0"}));
+        second.setButton(1, true);
+        VirtualJoystick::settle();
+        QCOMPARE(device->Element(7)->Value(), 1);
+        QCOMPARE(manager->Device(2), nullptr);
+        // The pad that went away offers nothing to read and does not crash.
+        QCOMPARE(manager->Device(0)->ElementCount(), 0);
+        QCOMPARE(manager->Device(0)->Element(0), nullptr);
+    }
+
+    // The conversions between values and the list's texts, which are the
+    // only record of Min, Now and Max.
+    void valueTexts_data()
+    {
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const char *rows[][4] = {
+            {"16-bit top stays", "narrow", "32767", "32767"},
+            {"one past the top wraps", "narrow", "32768", "-32768"},
+            {"all ones is -1", "narrow", "65535", "-1"},
+            {"negative beyond 16 bits", "narrow", "-40000", "25536"},
+            {"smallest 32-bit value", "narrow", "-2147483648", "0"},
+            {"empty cell", "read", "", "0"},
+            {"no number", "read", "abc", "0"},
+            {"a lone minus", "read", "-", "0"},
+            {"leading zeros", "read", "-0042", "-42"},
+            {"spaces and plus", "read", " \t+12abc", "12"},
+            {"fraction", "read", ".5", "0.5"},
+            {"exponent, then an e without digits", "read", "25E-1e", "2.5"},
+            {"hexadecimal is not decimal", "read", "0x10", "0"},
+            {"infinity is no decimal number", "read", "-inf", "0"},
+            {"beyond a double saturates", "read", "-1e999", "-inf"},
+            {"below the smallest double", "read", "1e-999", "0"},
+            {"beyond Latin-1 ends the number", "read", "7☃8", "7"},
+            {"minus zero", "write", "-0", "0"},
+            {"largest exact whole number", "write", "9007199254740991", "9007199254740991"},
+            {"fraction towards zero", "clamp", "-120.9", "-120"},
+            {"far above", "clamp", "1e12", "2147483647"},
+            {"far below", "clamp", "-inf", "-2147483648"},
+            {"not a number", "clamp", "nan", "-1"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << QString::fromUtf8(row[2]) << row[3];
+        QTest::newRow("long text") << "read"
+                                   << "-7" + QString(100, 'x') << "-7";
+    }
+    void valueTexts()
+    {
+        QFETCH(QString, function);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        const double number = input.toDouble();
+        QString result;
+        if (function == "narrow")
+            result = QString::number(ValueText::narrowTo16Bits(input.toInt()));
+        else if (function == "read")
+            result = ValueText::realText(ValueText::leadingNumber(input));
+        else if (function == "write")
+            result = ValueText::realText(number);
+        else
+            result = QString::number(ValueText::clampToInt32(input == "nan"    ? std::nan("")
+                                                             : input == "-inf" ? -INFINITY
+                                                                               : number,
+                                                             -1));
+        QCOMPARE(result, expected);
+    }
+
+    // Last: the program is quitting afterwards.
+    void withoutAGameInputManagerTheProgramSaysSoAndEnds()
+    {
+        MessageRecorder recorder;
+        App::instance()->seams().createGameInputManager = [] {
+            return std::unique_ptr<GameInputManager>();
+        };
+        MainWindow::instance();
+        QCOMPARE(recorder.messages, QStringList{"The GameInputManager could not be created."});
+        QCOMPARE(popup()->count(), 0);
+        QVERIFY(!part<QTimer>("MainTimer")->isActive());
+        QVERIFY(App::instance()->isQuitting());
+    }
+};
+
+QUILLOMAT_TEST_MAIN(TestTester)
+#include "tst_tester.moc"

@@ -1,0 +1,161 @@
+#include "BuildInfo.h"
+#include "app/ApplicationServices.h"
+#include "app/WebsiteUrl.h"
+#include "http/ScriptedServer.h"
+#include "prefs/PreferencesModule.h"
+#include "support/TestApp.h"
+#include "update/CheckForUpdateModule.h"
+#include "update/CheckForUpdateThread.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+namespace {
+
+using Reply = ScriptedServer::Reply;
+const QByteArray ok = "HTTP/1.0 200 OK\r\n\r\n";
+// 14 bytes for a one-digit major version.
+const QByteArray newer = "Quillomat " + QByteArray::number(BuildInfo::versionMajor + 1) + ".0\n";
+const QString told = "Update notification\n\nA new version of Quillomat is available online.\n"
+                     "You can download it right now from our website.";
+
+// Runs one check to its end; the messages it showed.
+QStringList runCheck(const QString &websiteUrl)
+{
+    MessageRecorder recorder;
+    CheckForUpdateThread check(websiteUrl);
+    check.start();
+    if (!QTest::qWaitFor([&] { return check.isFinished(); }, 15000))
+        return {"(still running)"};
+    QCoreApplication::processEvents();
+    return recorder.messages;
+}
+
+// The threads of this process.
+qsizetype threadCount()
+{
+    return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+} // namespace
+
+// The website: whatever local server the test started.
+QString websiteBaseUrl()
+{
+    return QString::fromLocal8Bit(qgetenv("QUILLOMAT_LOCAL_SITE"));
+}
+
+class TestUpdate : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Only a whole, successful response says anything about versions: error
+    // pages and redirect notices name the request path, which holds the name.
+    void tellsOfANewerVersionOnlyOnACompleteSuccess_data()
+    {
+        QTest::addColumn<QByteArray>("response"); // none: no server; "(reset)" after it: a reset
+        QTest::addColumn<bool>("isTold");
+        const QByteArray running = ok + "Quillomat " + applicationVersionText().toUtf8();
+        const QByteArray path = "/quillomat/version.txt",
+                         length = "HTTP/1.0 200 OK\r\nContent-Length: ";
+        const struct {
+            const char *tag;
+            QByteArray response;
+            bool isTold;
+        } rows[] = {
+            {"same version", running, false},
+            {"newer version", ok + newer, true},
+            {"near miss holds the running version", running + "0", false},
+            {"name in other letter case", ok + newer.toLower(), true},
+            // Read whole, it names the program but not this version.
+            {"past 64 KiB", ok + "Quillomat " + QByteArray(70000, 'x'), false},
+            {"unreachable server", QByteArray(), false},
+            {"200 with its whole length", length + "14\r\n\r\n" + newer, true},
+            {"299, no length given", "HTTP/1.0 299 Fine\r\n\r\n" + newer, true},
+            {"cut short, then closed", length + "15\r\n\r\n" + newer, false},
+            {"cut short, then reset", length + "40\r\n\r\nQuillomat 9(reset)", false},
+            {"404 page naming the path",
+             "HTTP/1.0 404 Not Found\r\n\r\n<p>The requested URL " + path + " was not found.</p>",
+             false},
+            {"301 notice linking the path",
+             "HTTP/1.0 301 Moved\r\nLocation: http://mirror.example" + path + "\r\n\r\n" + path,
+             false},
+            {"199", "HTTP/1.0 199 Early\r\n\r\n" + newer, false},
+            {"300", "HTTP/1.0 300 Choices\r\n\r\n" + newer, false},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.tag) << row.response << row.isTold;
+    }
+    void tellsOfANewerVersionOnlyOnACompleteSuccess()
+    {
+        QFETCH(QByteArray, response);
+        QFETCH(bool, isTold);
+        ScriptedServer server;
+        const bool reset = response.endsWith("(reset)");
+        server.replies << Reply{response.chopped(reset ? 7 : 0), 0, 0, !reset, reset};
+        const QString site = response.isNull() ? "http://127.0.0.1:1" : server.url("");
+        QCOMPARE(runCheck(site), isTold ? QStringList{told} : QStringList());
+        if (!response.isNull())
+            QCOMPARE(server.requests.value(0),
+                     "GET /quillomat/version.txt HTTP/1.0\r\nAccept: */*\r\nAccept-Language: "
+                     "en\r\nUser-Agent: Quillomat\r\nHost: " +
+                         site.mid(7).toLatin1() + "\r\n\r\n");
+    }
+
+    // At launch the check starts only when the user asked for it, and once;
+    // the end of the program stops it even when the server never answers.
+    void startsOncePerLaunchWhenAskedForAndStopsAtTheEnd()
+    {
+        ScriptedServer server;
+        qputenv("QUILLOMAT_LOCAL_SITE", server.url("").toUtf8());
+        MessageRecorder recorder;
+        const qsizetype threads = threadCount();
+        PreferencesModule::checkForUpdate = false;
+        CheckForUpdateModule::checkForUpdate();
+        QCOMPARE(threadCount(), threads);
+        PreferencesModule::checkForUpdate = true;
+        CheckForUpdateModule::checkForUpdate();
+        CheckForUpdateModule::checkForUpdate();
+        QCOMPARE(threadCount(), threads + 1);
+        QTRY_COMPARE(server.connectionCount, 1);
+        QElapsedTimer clock;
+        clock.start();
+        CheckForUpdateModule::stopCheck();
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(threadCount(), threads);
+        QCOMPARE(recorder.messages, QStringList());
+    }
+
+    // Last: the program is quitting afterwards.
+    void aPendingMessageEndsWhenTheProgramQuits()
+    {
+        // The server answers from a thread of its own: no events are handled
+        // here, so the message the check asks for waits, as behind a box the
+        // user leaves open.
+        QThread serverThread;
+        auto *server = new ScriptedServer;
+        server->replies << Reply{ok + newer};
+        server->moveToThread(&serverThread);
+        connect(&serverThread, &QThread::finished, server, &QObject::deleteLater);
+        serverThread.start();
+        MessageRecorder recorder;
+        CheckForUpdateThread check(server->url(""));
+        check.start();
+        for (int wait = 0; wait < 1000 && server->connectionCount == 0; ++wait)
+            QThread::msleep(10);
+        QThread::msleep(300);
+        QVERIFY(check.isRunning());
+        QElapsedTimer clock;
+        clock.start();
+        App::instance()->quitApplication();
+        QVERIFY(check.wait(1000));
+        QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+        QCoreApplication::processEvents();
+        QCOMPARE(recorder.messages, QStringList());
+        serverThread.quit();
+        serverThread.wait();
+    }
+};
+
+QUILLOMAT_TEST_MAIN(TestUpdate)
+#include "tst_update.moc"
