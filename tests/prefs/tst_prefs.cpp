@@ -229,49 +229,49 @@ private slots:
     void preferencesWindow()
     {
         QMainWindow parent;
-        parent.setObjectName("Parent");
         parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
         QPointer<PreferencesWindow> window;
-        QCheckBox *update = nullptr, *reset = nullptr;
-        const auto open = [&] {
-            PreferencesWindow::showWithin(&parent);
-            window = parent.findChild<PreferencesWindow *>();
-            update = window->findChild<QCheckBox *>("CheckCheckBox");
-            reset = window->findChild<QCheckBox *>("ResetCheckBox");
-            return QTest::qWaitForWindowExposed(window);
+        // Each state as "update check, reset": the boxes, then the settings.
+        const auto state = [&window] {
+            return QStringLiteral("%1 %2, %3 %4")
+                .arg(window->findChild<QCheckBox *>("CheckCheckBox")->isChecked())
+                .arg(window->findChild<QCheckBox *>("ResetCheckBox")->isChecked())
+                .arg(checkForUpdate)
+                .arg(resetPreferences);
         };
         // As the user ticks a box: the focus on it, then Space.
-        const auto press = [](QCheckBox *box) {
-            box->setFocus();
-            QTest::keyClick(box, Qt::Key_Space);
+        const auto press = [&window](const char *box) {
+            window->findChild<QCheckBox *>(box)->setFocus();
+            QTest::keyClick(window->findChild<QCheckBox *>(box), Qt::Key_Space);
         };
         checkForUpdate = true;
-        QVERIFY(open());
-        QVERIFY(update->isChecked() && !reset->isChecked());
+        PreferencesWindow::showWithin(&parent);
+        window = parent.findChild<PreferencesWindow *>();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->windowModality(), Qt::WindowModal);
-        press(reset);
-        QVERIFY(checkForUpdate && resetPreferences);
-        press(update);
-        QVERIFY(!checkForUpdate && resetPreferences);
+        QCOMPARE(state(), "1 0, 1 0");
+        press("ResetCheckBox");
+        press("CheckCheckBox");
+        QCOMPARE(state(), "0 1, 0 1");
         window->findChild<QPushButton *>("OkPushButton")->click();
         QTRY_VERIFY(!window);
 
-        // A new window shows what memory holds now; unticking takes effect too.
-        QVERIFY(open());
-        QVERIFY(!update->isChecked() && reset->isChecked());
-        press(reset);
-        press(update);
-        QVERIFY(checkForUpdate && !resetPreferences);
-        // Preferences... while it is open brings the same window forward.
+        // A new window shows what memory holds now; Preferences... while it
+        // is open brings the same window forward.
+        PreferencesWindow::showWithin(&parent);
         PreferencesWindow::showWithin(&parent);
         QCOMPARE(parent.findChildren<PreferencesWindow *>().size(), 1);
+        window = parent.findChild<PreferencesWindow *>();
+        QCOMPARE(state(), "0 1, 0 1");
+        press("ResetCheckBox");
+        press("CheckCheckBox");
+        QCOMPARE(state(), "1 0, 1 0");
+        // Only Ok closes it; it is the default button: Return works wherever the focus is.
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->close());
         QCoreApplication::processEvents();
         QVERIFY(window && window->isVisible());
-        // Ok is the default button: Return works wherever the focus is.
-        QTest::keyClick(reset, Qt::Key_Return);
+        QTest::keyClick(window->findChild<QCheckBox *>("ResetCheckBox"), Qt::Key_Return);
         QTRY_VERIFY(!window);
     }
 

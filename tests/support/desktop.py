@@ -1,7 +1,7 @@
 """Runs the real program under the current X display (no window manager) and
 drives it as a person would: its windows, keys typed through xdotool, and the
 close box, which asks a window to close with a WM_DELETE_WINDOW message."""
-import os, re, signal, subprocess, sys, tempfile, time
+import os, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 from Xlib import X, Xatom, display, error, protocol
 
@@ -36,30 +36,17 @@ def press(window, *keys):
     xdotool("key", *keys)
 
 
-def preferences_saved(config, left=r"-?\d+", update="True|False"):
-    """Whether `config` holds the seven lines the program writes at quit."""
-    path = Path(config, "Quillomat")
-    return path.is_file() and bool(re.fullmatch(
-        rf"APPLICATIONNAME = Quillomat\nAPPLICATIONVERSION = \d+\.\d+\nMAINWINDOWLEFT = {left}\n"
-        r"MAINWINDOWTOP = -?\d+\nMAINWINDOWWIDTH = -?\d+\nMAINWINDOWHEIGHT = -?\d+\n"
-        rf"CHECKFORUPDATE = ({update})\n", path.read_text()))
-
-
 class Program:
     """One run of `binary` in a scratch folder, its preferences in `config` (by
-    default a fresh home/.config in that folder, optionally preset with `prefs`)."""
+    default a fresh home/.config in that folder)."""
 
-    def __init__(self, binary, config=None, prefs=None, **environment):
+    def __init__(self, binary, config=None):
         self.scratch = tempfile.TemporaryDirectory()
         self.home = Path(self.scratch.name)
         self.config = Path(config or self.home / "home" / ".config")
-        if prefs is not None:
-            self.config.mkdir(parents=True)
-            (self.config / "Quillomat").write_text(prefs)
         self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen([binary], cwd=self.home, stderr=self.errors, env=dict(
-            os.environ, XDG_CONFIG_HOME=str(self.config), XDG_RUNTIME_DIR=self.scratch.name,
-            **environment))
+            os.environ, XDG_CONFIG_HOME=str(self.config), XDG_RUNTIME_DIR=self.scratch.name))
 
     def __enter__(self):
         return self

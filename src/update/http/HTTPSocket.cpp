@@ -14,11 +14,6 @@
 #include <limits>
 #include <tuple>
 
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 const QByteArray getMethod = QByteArrayLiteral("GET");
@@ -31,34 +26,7 @@ constexpr int waitSliceMilliseconds = 20;
 
 // The most memory an announced body length makes the client set aside
 // before the body has arrived.
-constexpr qint64 maximumReservation = 64 * 1024 * 1024;
-
-// Makes the pages of `buffer`'s reserved space exist up to a few megabytes
-// past `needed`. Filling fresh memory otherwise costs one page fault per
-// page, which on some machines takes longer than receiving the bytes did;
-// one call per few megabytes does the same work. Only what is about to be
-// written is prepared, never the whole announced length.
-void preparePages(QByteArray &buffer, qsizetype needed, qsizetype &preparedUpTo)
-{
-#if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
-    constexpr qsizetype step = 2 * 1024 * 1024;
-    const qsizetype capacity = buffer.capacity();
-    if (needed <= preparedUpTo || needed > capacity || !buffer.isDetached())
-        return;
-    const qsizetype end = std::min(capacity, needed + step);
-    const auto pageSize = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
-    const auto base = reinterpret_cast<quintptr>(buffer.data());
-    const quintptr from = (base + quintptr(preparedUpTo)) & ~(pageSize - 1);
-    const quintptr to = (base + quintptr(end)) & ~(pageSize - 1);
-    if (to > from)
-        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
-    preparedUpTo = end;
-#else
-    Q_UNUSED(buffer);
-    Q_UNUSED(needed);
-    Q_UNUSED(preparedUpTo);
-#endif
-}
+constexpr qint64 maximumReservation = 1024 * 1024;
 
 } // namespace
 
@@ -363,7 +331,6 @@ void HTTPSocket::WaitForPage()
         }
         _WaitForActivity(waitSliceMilliseconds);
     }
-    _ReleaseSpareCapacity();
 }
 
 void HTTPSocket::_WaitForActivity(int milliseconds)
@@ -594,14 +561,9 @@ void HTTPSocket::_ParseHeaders(const QByteArray &headerBlock)
     _pageHeaders->_ParseHeaders(headerBlock);
     if (_pageHeaders->NameCount("Content-length") > 0)
         _totalLength = HttpMessage::leadingNumber(_pageHeaders->Value("Content-length"));
-    // The announced length only sizes the buffer, within reason: a large body
-    // then lands without being copied over and over as it grows.
-    if (_totalLength > 0 && !_downloadStream && _httpAction != headMethod) {
-        qint64 reservation = std::min(_totalLength, maximumReservation);
-        if (MaximumBodyLength > 0)
-            reservation = std::min(reservation, MaximumBodyLength);
-        _pageBuffer.reserve(reservation);
-    }
+    // The announced length sizes the buffer, within reason.
+    if (_totalLength > 0 && !_downloadStream && _httpAction != headMethod)
+        _pageBuffer.reserve(std::min(_totalLength, maximumReservation));
 }
 
 void HTTPSocket::_ProcessData(const QByteArray &data)
@@ -619,7 +581,6 @@ void HTTPSocket::_ProcessData(const QByteArray &data)
             return;
         }
     } else {
-        preparePages(_pageBuffer, _pageBuffer.size() + data.size(), preparedLength_);
         _pageBuffer += data;
     }
     const quint64 serial = requestSerial_;
@@ -639,7 +600,6 @@ void HTTPSocket::_ProcessPage()
     if (_pageComplete)
         return;
     _pageComplete = true;
-    _ReleaseSpareCapacity();
     const bool wasDownloading = _downloadStream != nullptr;
     const QString file = _downloadFile;
     _KillDownloadStream();
@@ -654,20 +614,11 @@ void HTTPSocket::_ProcessPage()
 void HTTPSocket::_ResetVariables()
 {
     _pageBuffer.clear();
-    preparedLength_ = 0;
     _pageHeaders.reset();
     _httpStatusCode = 0;
     _totalLength = 0;
     _currentLength = 0;
     _pageComplete = false;
-}
-
-void HTTPSocket::_ReleaseSpareCapacity()
-{
-    // A body far shorter than its announced length leaves no large
-    // reservation behind in the string handed out.
-    if (_pageBuffer.capacity() - _pageBuffer.size() > 1024 * 1024)
-        _pageBuffer.squeeze();
 }
 
 bool HTTPSocket::_SetAuthentication()

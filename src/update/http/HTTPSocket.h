@@ -150,7 +150,6 @@ private:
     void _ProcessData(const QByteArray &data);
     void _ProcessPage();
     void _ResetVariables();
-    void _ReleaseSpareCapacity();
     bool _SetAuthentication();
     void SetError(qint32 code);
     void _GiveUp(qint32 code);
@@ -190,8 +189,6 @@ private:
     bool closePending_ = false;
     // Our own Close() is no error of the connection.
     bool closing_ = false;
-    // How much of the body buffer's reserved space has its pages ready.
-    qsizetype preparedLength_ = 0;
     std::shared_ptr<HostLookup> hostLookup_;
     QList<QHostAddress> addressesToTry_;
 };
