@@ -124,7 +124,6 @@ QString getStringFromBoolean(bool value)
 void release()
 {
     dictionary_.reset();
-    isFileLoaded_ = false;
 }
 
 } // namespace CommonPreferencesModule
