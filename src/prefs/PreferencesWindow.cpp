@@ -70,7 +70,6 @@ void PreferencesWindow::CreateControls()
     okPushButton_->setFont(systemFont(12));
     okPushButton_->setText(PreferencesWindowText::OkPushButtonCaption.text());
     okPushButton_->setGeometry(260, 90, 50, 20);
-    okPushButton_->setAutoDefault(true);
     okPushButton_->setDefault(true);
     connect(okPushButton_, &QPushButton::clicked, this, &PreferencesWindow::OkPushButton_Action);
 }

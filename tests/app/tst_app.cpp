@@ -432,6 +432,15 @@ private slots:
         QCOMPARE(tester->findChild<QPushButton *>()->text() == "Save...", language == "en");
     }
 
+    // After the event loop the program lets go of everything it holds.
+    void theEndReleasesTheWindowsAndTheMenuBar()
+    {
+        MainWindow::instance();
+        QPointer<AboutWindow> about = AboutWindow::instance();
+        App::releaseModuleObjects();
+        QVERIFY(!MainWindow::existing() && !about && !Menu::existing());
+    }
+
     // Last: the program is quitting afterwards. The Quit command comes while
     // the save dialog waits. The preferences are saved while the event loop
     // still runs, so even an exception there is reported; the dialog goes;

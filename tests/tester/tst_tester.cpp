@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -237,6 +238,10 @@ private slots:
         popup()->setFocus();
         QTest::keyClick(popup(), Qt::Key_Return);
         QCOMPARE(recorder.messages.size(), 1);
+        // Other keys go on as the window did not take them.
+        QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        QApplication::sendEvent(MainWindow::instance(), &other);
+        QVERIFY(!other.isAccepted());
     }
 
     void controlsFollowTheirAnchorsAndTheWindowKeepsItsMinimum()

@@ -209,6 +209,7 @@ private slots:
             {"HEAD", "HTTP/1.0 200 OK\r\nContent-length: 4\r\n\r\nbody", 0,
              "200 [Content-length=4] ", "HEAD " + url},
             {"download", ok + "saved", 0, "200 [] saved", url, "tmp"},
+            {"POST, answer saved", ok + "posted", 0, "200 [] posted", "POST " + url, "tmp"},
             {"404 with a body", "HTTP/1.0 404 No\r\n\r\nmissing", 0, "404 [] missing"},
             {"401 without a handler", "HTTP/1.0 401 No\r\n\r\ndenied", 0, "401 [] denied"},
             {"past Content-length", "HTTP/1.0 200 OK\r\nContent-length: 2\r\n\r\nlong", 0,
@@ -261,7 +262,9 @@ private slots:
             socket.GetHeaders(url.mid(5), 1);
         else if (file.isEmpty())
             body = socket.Get(url, 1);
-        else if (socket.Get(url, saved.fileName(), 1) && saved.open(QIODevice::ReadOnly))
+        else if ((url.startsWith("POST ") ? socket.Post(url.mid(5), saved.fileName(), 1)
+                                          : socket.Get(url, saved.fileName(), 1)) &&
+                 saved.open(QIODevice::ReadOnly))
             body = saved.readAll();
         // At once, unless the time limit or a slow server sets the pace.
         QVERIFY2(clock.elapsed() < (error == -1 || slow ? 3500 : 1500) &&
