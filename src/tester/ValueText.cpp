@@ -1,5 +1,6 @@
 #include "tester/ValueText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -80,13 +81,10 @@ std::int32_t clampToInt32(double value, std::int32_t nanValue)
 {
     if (std::isnan(value))
         return nanValue;
+    // Both limits are exact doubles: within them the conversion is defined.
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();
     constexpr double highest = std::numeric_limits<std::int32_t>::max();
-    if (value <= lowest)
-        return std::numeric_limits<std::int32_t>::min();
-    if (value >= highest)
-        return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(std::clamp(value, lowest, highest));
 }
 
 } // namespace ValueText
