@@ -218,10 +218,16 @@ private slots:
         menuItem("EditCut")->trigger();
         field->setCursorPosition(3);
         menuItem("EditPaste")->trigger();
-        QCOMPARE(field->text(), QStringLiteral("padgame "));
+        field->setSelection(0, 3);
+        menuItem("EditCopy")->trigger();
+        field->setCursorPosition(8);
+        menuItem("EditPaste")->trigger();
+        field->setSelection(3, 5);
+        menuItem("EditClear")->trigger();
+        QCOMPARE(field->text(), QStringLiteral("padpad"));
         field->clearFocus();
         menuItem("EditClear")->trigger();
-        QCOMPARE(field->text(), QStringLiteral("padgame "));
+        QCOMPARE(field->text(), QStringLiteral("padpad"));
     }
 
     void messagesShowOnTheUiThreadWithLineBreaksAndTheCallerWaits()

@@ -1,4 +1,3 @@
-#include "app/ApplicationServices.h"
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
@@ -26,6 +25,7 @@ const QStringList notCreated{"The preferences file could not be created."};
 using Settings = QList<int>; // left, top, width, height, update check
 const Settings defaults{-1, -1, -1, -1, 0};
 bool refuseExtendedAttributes = false;
+QStringList stampedAttributes;
 } // namespace
 
 // Stands in front of the C library's function, to refuse extended attributes
@@ -34,6 +34,8 @@ extern "C" int fsetxattr(int fd, const char *name, const void *value, size_t siz
                          int flags) noexcept
 {
     static const auto next = reinterpret_cast<decltype(&fsetxattr)>(dlsym(RTLD_NEXT, "fsetxattr"));
+    stampedAttributes.append(name + QString('=') +
+                             QByteArray(static_cast<const char *>(value), size));
     return refuseExtendedAttributes ? (errno = ENOTSUP, -1) : next(fd, name, value, size, flags);
 }
 
@@ -74,6 +76,7 @@ private slots:
         useConfigHome("home/.config");
         release();
         resetPreferences = refuseExtendedAttributes = false;
+        stampedAttributes.clear();
     }
 
     // The reader of "key = value" files: what one line gives (key and value,
@@ -162,11 +165,12 @@ private slots:
         std::tie(mainWindowLeft, mainWindowTop, mainWindowWidth, mainWindowHeight, checkForUpdate) =
             std::tuple(INT32_MIN, -32, 1024, INT32_MAX, true);
         savePreferences();
-        QCOMPARE(readFile(file_), "APPLICATIONNAME = Quillomat\nAPPLICATIONVERSION = " +
-                                      applicationVersionText().toUtf8() +
-                                      "\nMAINWINDOWLEFT = -2147483648\nMAINWINDOWTOP = -32\n"
-                                      "MAINWINDOWWIDTH = 1024\nMAINWINDOWHEIGHT = 2147483647\n"
-                                      "CHECKFORUPDATE = True\n");
+        // Marked with its type and creator, where the file system takes it.
+        QCOMPARE(stampedAttributes, (QStringList{"user.filetype=pref", "user.creator=QLMT"}));
+        QCOMPARE(readFile(file_), "APPLICATIONNAME = Quillomat\nAPPLICATIONVERSION = 1.0"
+                                  "\nMAINWINDOWLEFT = -2147483648\nMAINWINDOWTOP = -32\n"
+                                  "MAINWINDOWWIDTH = 1024\nMAINWINDOWHEIGHT = 2147483647\n"
+                                  "CHECKFORUPDATE = True\n");
         // Every folder made on the way is the owner's only (mode 0700).
         for (const QString &created : {root_->filePath("home"), folder_})
             QCOMPARE(int(QFile::permissions(created) & 0x7077), 0x7000);
