@@ -181,6 +181,11 @@ private slots:
         socket.HTTPProxyAddress.clear();
         socket.Get("http://127.0.0.1:1/", 5);
         QVERIFY(socket.HTTPStatusCode() == 0 && !socket.PageHeaders());
+        // A proxy port past 65535 names no port.
+        socket.HTTPProxyAddress = "127.0.0.1";
+        socket.HTTPProxyPort = 70000;
+        socket.Get(url, 5);
+        QCOMPARE(socket.ErrorCode(), HTTPSocket::ErrorCannotStart);
     }
 
     // Synchronous GETs: what comes back, and how soon.
