@@ -231,6 +231,7 @@ private slots:
             {"refused", {}, 100 + A::ConnectionRefusedError, "0 []", "http://127.0.0.1:1/"},
             {"unknown host", {}, 100 + A::HostNotFoundError, "0 []", "http://nonexistent.invalid/"},
             {"line break in the URL", {}, 1, "0 []", url + "a\r\nInjected: 1"},
+            {"line feed alone in the URL", {}, 1, "0 []", url + "a\nInjected: 1"},
             {"port past 65535", {}, 1, "0 []", "http://127.0.0.1:70000/"},
             {"last port",
              {},
