@@ -2,7 +2,7 @@
 """Ends the real program by every road a user or the desktop takes, and where
 its preferences file cannot be created.
 Usage (under X): quit_roads.py <quillomat> <seconds a quit may take>"""
-import os, re, sys, tempfile, time
+import re, sys, tempfile, time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
@@ -42,7 +42,4 @@ with tempfile.TemporaryDirectory() as blocked:
         status, appeared, took = program.quit("TERM")
         check(waits and status == 0 and took < quit_seconds, f"close box, file blocked: the "
               f"message waits ({waits}); TERM then ends it in {took:.2f} s, status {status}")
-    left = sorted(str(Path(d, f).relative_to(blocked)) for d, ds, fs in os.walk(blocked)
-                  for f in ds + fs)
-    check(left == ["Quillomat", "Quillomat/inside"], f"nothing left behind: {left}")
 finish()

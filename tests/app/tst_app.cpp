@@ -207,12 +207,9 @@ private slots:
 
     void editCommandsActOnTheFocusedTextAndOtherwiseDoNothing()
     {
-        QWidget window;
-        auto *field = new QLineEdit("game pad", &window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-        field->setFocus();
+        auto field = std::make_unique<QLineEdit>("game pad");
+        field->show();
+        field->activateWindow();
         QTRY_VERIFY(field->hasFocus());
         field->setSelection(0, 5);
         menuItem("EditCut")->trigger();
@@ -308,10 +305,9 @@ private slots:
         QVERIFY(window->minimumSize() == QSize(320, 330) &&
                 window->maximumSize() == QSize(320, 330));
         QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
-        const QStringList paragraphs =
-            window->findChild<QLabel *>("InstructionsStaticText")->text().split("\n\n");
-        QCOMPARE(paragraphs.size(), 6);
-        QVERIFY(paragraphs.at(5).startsWith("6) Then click on the \"Save\" button."));
+        QVERIFY(window->findChild<QLabel *>("InstructionsStaticText")
+                    ->text()
+                    .contains("\n\n6) Then click on the \"Save\" button."));
 
         // Escape and close requests leave it open; Return dismisses it.
         QTest::keyClick(window.data(), Qt::Key_Escape);

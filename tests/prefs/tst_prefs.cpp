@@ -111,7 +111,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected"); // loaded, defined, True, number
-        const QByteArray zeros(400, '0'), entry = "K = True\n#";
+        const QByteArray entry = "K = True\n#";
         const struct {
             const char *tag;
             QByteArray content;
@@ -124,14 +124,7 @@ private slots:
             {"empty value", "K =  ", "1 0 0 0"},
             {"true", "K = true", "1 1 0 0"},
             {"True!", "K = True!", "1 1 0 0"},
-            {"plus sign", "K = +7", "1 1 0 7"},
-            {"comma, text", "K = 3,5px", "1 1 0 3"},
-            {"overflow", "K = 1e999", "1 1 0 inf"},
-            {"underflow", "K = -1e-999", "1 1 0 0"},
-            // Which way the range was left depends on the magnitude, not on "e-".
-            {"tiny without exponent", "K = 0." + zeros + "1", "1 1 0 0"},
-            {"huge with a negative exponent", "K = 1" + zeros + "e-5", "1 1 0 inf"},
-            {"huge negative, point and exponent", "K = -12.5e999", "1 1 0 -inf"},
+            {"the number before any text", "K = +3,5px", "1 1 0 3"},
             // Our own file is a few lines: a longer one is someone else's; a
             // pipe with no writer would block a reader forever.
             {"64 KiB", entry + QByteArray(64 * 1024 - entry.size(), 'x'), "1 1 1 0"},

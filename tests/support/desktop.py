@@ -27,13 +27,8 @@ def wait_for(condition, what, seconds=10):
     return value
 
 
-def xdotool(*arguments):
-    subprocess.run(["xdotool", *map(str, arguments)], check=True)
-
-
 def press(window, *keys):
-    xdotool("windowfocus", "--sync", window)
-    xdotool("key", *keys)
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(window), "key", *keys], check=True)
 
 
 class Program:
@@ -65,20 +60,19 @@ class Program:
     def windows(self, kind=None):
         """The program's visible top-level windows, as {id: kind}: "window",
         "sheet" (the instructions, a 320 x 330 dialog) or "dialog" (any other)."""
-        found = {}
+        found, atom = {}, x.intern_atom
         for window in x.screen().root.query_tree().children:
             try:
-                pid = window.get_full_property(x.intern_atom("_NET_WM_PID"), Xatom.CARDINAL)
-                if not pid or pid.value[0] != self.process.pid or \
-                        window.get_attributes().map_state != X.IsViewable:
-                    continue
-                types = window.get_full_property(x.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM)
-                geometry = window.get_geometry()
+                pid = window.get_full_property(atom("_NET_WM_PID"), Xatom.CARDINAL)
+                if pid and pid.value[0] == self.process.pid and \
+                        window.get_attributes().map_state == X.IsViewable:
+                    types = window.get_full_property(atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM)
+                    size = window.get_geometry()
+                    found[window.id] = "window" if not types or atom(
+                        "_NET_WM_WINDOW_TYPE_DIALOG") not in types.value else \
+                        "sheet" if (size.width, size.height) == (320, 330) else "dialog"
             except error.XError:  # gone meanwhile
-                continue
-            dialog = types and x.intern_atom("_NET_WM_WINDOW_TYPE_DIALOG") in types.value
-            found[window.id] = "window" if not dialog else \
-                "sheet" if (geometry.width, geometry.height) == (320, 330) else "dialog"
+                pass
         return found if kind is None else [w for w, k in found.items() if k == kind]
 
     def started(self):

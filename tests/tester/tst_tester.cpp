@@ -377,6 +377,8 @@ private slots:
             {"infinity is no decimal number", "read", "-inf", "0"},
             {"beyond a double saturates", "read", "-1e999", "-inf"},
             {"below the smallest double", "read", "1e-999", "0"},
+            // Which way the range was left depends on the magnitude, not on "e-".
+            {"huge negative, point and exponent", "read", "-12.5e999", "-inf"},
             {"beyond Latin-1 ends the number", "read", "7☃8", "7"},
             {"minus zero", "write", "-0", "0"},
             {"largest exact whole number", "write", "9007199254740991", "9007199254740991"},
@@ -387,8 +389,11 @@ private slots:
         };
         for (const auto &row : rows)
             QTest::newRow(row[0]) << row[1] << QString::fromUtf8(row[2]) << row[3];
+        const QString zeros(400, '0');
         QTest::newRow("long text") << "read"
                                    << "-7" + QString(100, 'x') << "-7";
+        QTest::newRow("tiny without exponent") << "read" << "0." + zeros + "1" << "0";
+        QTest::newRow("huge with a negative exponent") << "read" << "1" + zeros + "e-5" << "inf";
     }
     void valueTexts()
     {
