@@ -351,6 +351,29 @@ private slots:
                 QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
+    // Each control with a font of its own: its size, "b" bold, "u" underlined.
+    void controlsHaveTheirLayoutsFonts()
+    {
+        MainWindow *tester = MainWindow::instance();
+        PreferencesWindow::showWithin(tester); // a child of the tester window
+        std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());
+        std::unique_ptr<AboutWindow> about(AboutWindow::instance());
+        QStringList fonts;
+        for (const QWidget *window : QList<QWidget *>{tester, instructions.get(), about.get()})
+            for (const QWidget *control : window->findChildren<QWidget *>())
+                if (control->testAttribute(Qt::WA_SetFont) && !control->objectName().isEmpty())
+                    fonts << QStringLiteral("%1 %2%3%4")
+                                 .arg(control->objectName())
+                                 .arg(control->font().pixelSize())
+                                 .arg(control->font().bold() ? "b" : "",
+                                      control->font().underline() ? "u" : "");
+        QCOMPARE(fonts.join(", "),
+                 "SelectStaticText 12, MainPopupMenu 12, MainListBox 12, InstructionsStaticText 10, "
+                 "SavePushButton 12, CheckCheckBox 12, ResetCheckBox 12, OkPushButton 12, "
+                 "InstructionsStaticText 10, OkPushButton 12, NameStaticText 12b, "
+                 "DevelopedStaticText 12, URLStaticText 10u");
+    }
+
     void otherHighLevelEventsAreLeftAlone()
     {
         QPointer<MainWindow> window = MainWindow::instance();
