@@ -317,6 +317,12 @@ private slots:
             QTest::qWait(20);
             QCOMPARE(log.join("; "), twice);
         }
+        // Connected by hand, before any request, a socket asks with GET.
+        HTTPSocket bare;
+        bare.Address = "127.0.0.1";
+        bare.Port = server.serverPort();
+        bare.Connect();
+        QTRY_VERIFY(server.requests.value(2).startsWith("GET "));
     }
 
     // Replays every input the fuzz targets start from or ever found a fault
