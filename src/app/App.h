@@ -17,8 +17,6 @@ class App final : public QApplication, public Shell {
     Q_OBJECT
 
 public:
-    using MenuAction = bool (App::*)();
-
     App(int &argc, char **argv);
     ~App() override;
 
@@ -28,16 +26,8 @@ public:
     // Queues Event_Open as the first event of the event loop.
     void start();
 
+    // A high-level event of the platform; true when it was handled here.
     bool Event_HandleAppleEvent(QEvent *event, const QString &eventClass, const QString &eventId);
-    bool Event_UnhandledException(const ExceptionInfo *exception);
-
-    bool _HelpDocumentation_Action();
-    bool _AppleQuit_Action();
-    bool _AppleAbout_Action();
-    bool _HelpContact_Action();
-    bool _HelpTranslate_Action();
-    bool _HelpWebsite_Action();
-    bool _ApplePreferences_Action();
 
     // The box is always shown on the user-interface thread. A call from
     // another thread returns without a box once the program is quitting;
@@ -67,6 +57,18 @@ private slots:
     void Event_Close();
 
 private:
+    using MenuAction = bool (App::*)();
+
+    bool Event_UnhandledException(const ExceptionInfo *exception);
+
+    bool _HelpDocumentation_Action();
+    bool _AppleQuit_Action();
+    bool _AppleAbout_Action();
+    bool _HelpContact_Action();
+    bool _HelpTranslate_Action();
+    bool _HelpWebsite_Action();
+    bool _ApplePreferences_Action();
+
     std::vector<std::pair<QString, MenuAction>> menuHandlers_;
     QuitSignals *quitSignals_ = nullptr;
     std::atomic<bool> quitting_ = false;
