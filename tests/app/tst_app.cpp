@@ -298,7 +298,7 @@ private slots:
         QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write("MAINWINDOWLEFT = 33\n"
                                                                   "MAINWINDOWTOP = 44\n"));
         stored.close();
-        QMetaObject::invokeMethod(App::instance(), "Event_Open");
+        QVERIFY(QMetaObject::invokeMethod(App::instance(), "Event_Open"));
         QCOMPARE(MainWindow::instance()->pos(), QPoint(33, 44));
         QPointer<InstructionsWindow> window =
             MainWindow::instance()->findChild<InstructionsWindow *>();
