@@ -9,6 +9,12 @@ SANITIZE ?= 1
 
 .PHONY: run demo test package fuzz deps build build-sanitize
 
+# What scripts/install-deps.sh installs first: what building and running need,
+# plus the test tools for the tests and the package, or clang for fuzzing.
+DEPS = run
+test package: DEPS = test
+fuzz: DEPS = fuzz
+
 run: build
 	./$(BUILD_DIR)/quillomat
 
@@ -33,12 +39,13 @@ fuzz: deps
 	./fuzz/run.sh $(FUZZ_SECONDS)
 
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh $(DEPS)
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLOMAT_WERROR=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 build-sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUILLOMAT_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUILLOMAT_SANITIZE=ON \
+	      -DQUILLOMAT_WERROR=ON
 	cmake --build $(SANITIZE_DIR) -j$(JOBS)

@@ -1,14 +1,21 @@
 #!/bin/sh
-# Installs the Debian packages Quillomat needs to build, run and test,
-# and only those that are missing.
+# Installs the Debian packages Quillomat needs, and only those that are
+# missing:
+#   scripts/install-deps.sh [run|test|fuzz]
+# run (the default): what building and running need; test adds the tools of
+# the tests and the package checks; fuzz adds clang and its fuzzer runtime.
 set -eu
 
 packages="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-libsdl2-dev libgl-dev
-xvfb xauth xdotool imagemagick python3 python3-xlib desktop-file-utils x11-utils
-libbenchmark-dev clang libclang-rt-14-dev
-dpkg-dev lintian appstream man-db"
+libsdl2-dev libgl-dev"
+case "${1:-run}" in
+run) ;;
+test) packages="$packages xvfb xauth xdotool python3 python3-xlib libbenchmark-dev
+    dpkg-dev lintian desktop-file-utils appstream man-db" ;;
+fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+*) echo "usage: $0 [run|test|fuzz]" >&2; exit 2 ;;
+esac
 
 missing=""
 for package in $packages; do

@@ -1,13 +1,14 @@
 #include "about/AboutWindow.h"
 
-#include "app/App.h"
-#include "app/ApplicationServices.h"
-#include "app/LocalizedText.h"
-#include "app/SystemFont.h"
-#include "app/WebsiteUrl.h"
+#include "base/ApplicationServices.h"
+#include "base/LocalizedText.h"
+#include "base/Seams.h"
+#include "base/Shell.h"
+#include "base/SystemFont.h"
+#include "base/WebsiteUrl.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -26,7 +27,6 @@ static void initAboutPictures()
 
 namespace {
 
-AboutWindow *aboutWindowInstance = nullptr;
 QPixmap *metalPicture = nullptr;
 
 AboutWindow::TransparencySetter &transparencySetter()
@@ -95,16 +95,14 @@ QPoint centredWindowPosition(const QRect &screenGeometry, const QSize &windowSiz
 
 AboutWindow *AboutWindow::instance()
 {
-    if (!aboutWindowInstance) {
-        auto *window = new AboutWindow;
-        window->Event_Open();
-    }
-    return aboutWindowInstance;
+    if (!existing())
+        hold(new AboutWindow)->Event_Open();
+    return existing();
 }
 
 void AboutWindow::release()
 {
-    delete aboutWindowInstance;
+    SingleInstance::release();
     releaseAboutWindowMetalPicture();
 }
 
@@ -118,15 +116,8 @@ AboutWindow::TransparencySetter AboutWindow::setTransparencySetter(TransparencyS
 AboutWindow::AboutWindow()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
-    aboutWindowInstance = this;
     Layout();
     CreateControls();
-}
-
-AboutWindow::~AboutWindow()
-{
-    if (aboutWindowInstance == this)
-        aboutWindowInstance = nullptr;
 }
 
 void AboutWindow::Layout()
@@ -168,7 +159,7 @@ void AboutWindow::CreateControls()
 
 void AboutWindow::NameStaticText_Open()
 {
-    nameStaticText_->setText(ApplicationNameMBS(App::instance()) + QLatin1Char(' ') +
+    nameStaticText_->setText(ApplicationNameMBS(qApp) + QLatin1Char(' ') +
                              applicationVersionText());
 }
 
@@ -184,7 +175,7 @@ void AboutWindow::URLStaticText_MouseExit()
 
 bool AboutWindow::URLStaticText_MouseDown()
 {
-    App::instance()->seams().openUrl(QUrl(websiteBaseUrl()));
+    Shell::instance()->seams().openUrl(QUrl(websiteBaseUrl()));
     return true;
 }
 
@@ -269,8 +260,7 @@ void AboutWindow::closeEvent(QCloseEvent *event)
     fadeInTimer_->stop();
     aboutTimer_->stop();
     fadeOutTimer_->stop();
-    if (aboutWindowInstance == this)
-        aboutWindowInstance = nullptr;
+    letGo();
     QWidget::closeEvent(event);
 }
 

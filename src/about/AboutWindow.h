@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SingleInstance.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -22,7 +24,7 @@ QPoint centredWindowPosition(const QRect &screenGeometry, const QSize &windowSiz
 // The About box: a borderless panel with the program's name and version, its
 // developer and a link to the website. It fades in, holds for five seconds,
 // fades out and closes by itself.
-class AboutWindow final : public QWidget {
+class AboutWindow final : public QWidget, public SingleInstance<AboutWindow> {
     Q_OBJECT
 
 public:
@@ -38,7 +40,13 @@ public:
     // SetTransparencyMBS); returns the setter it replaced.
     static TransparencySetter setTransparencySetter(TransparencySetter setter);
 
-    ~AboutWindow() override;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    AboutWindow();
 
     void NameStaticText_Open();
     void URLStaticText_MouseEnter();
@@ -48,14 +56,6 @@ public:
     void AboutTimer_Action();
     void FadeOutTimer_Action();
     void Event_Open();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    AboutWindow();
 
     void Layout();
     void CreateControls();

@@ -1,16 +1,19 @@
 #include "app/App.h"
 
 #include "about/AboutWindow.h"
-#include "app/ApplicationServices.h"
+#include "app/ExceptionReport.h"
 #include "app/InstructionsWindow.h"
-#include "app/LocalizedText.h"
 #include "app/Menu.h"
 #include "app/QuitSignals.h"
-#include "app/WebsiteUrl.h"
+#include "base/ApplicationServices.h"
+#include "base/LocalizedText.h"
+#include "base/Seams.h"
+#include "base/WebsiteUrl.h"
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
 #include "tester/MainWindow.h"
+#include "tester/SdlGameInput.h"
 #include "update/CheckForUpdateModule.h"
 
 #include <QDialog>
@@ -46,8 +49,8 @@ QUrl websiteUrl(const char *path)
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
-    , seams_(Seams::defaults())
 {
+    SdlGameInputManager::makeDefault(seams());
     // The tester window decides when the program ends, not the last window.
     setQuitOnLastWindowClosed(false);
     setApplicationName(ApplicationNameMBS(this));
@@ -138,7 +141,7 @@ bool App::Event_UnhandledException(const ExceptionInfo *exception)
 
 bool App::_HelpDocumentation_Action()
 {
-    seams_.openUrl(websiteUrl("/contents.php"));
+    seams().openUrl(websiteUrl("/contents.php"));
     return true;
 }
 
@@ -158,19 +161,19 @@ bool App::_AppleAbout_Action()
 
 bool App::_HelpContact_Action()
 {
-    seams_.openUrl(websiteUrl("/contacts.php"));
+    seams().openUrl(websiteUrl("/contacts.php"));
     return true;
 }
 
 bool App::_HelpTranslate_Action()
 {
-    seams_.openUrl(websiteUrl("/translate.php"));
+    seams().openUrl(websiteUrl("/translate.php"));
     return true;
 }
 
 bool App::_HelpWebsite_Action()
 {
-    seams_.openUrl(websiteUrl(""));
+    seams().openUrl(websiteUrl(""));
     return true;
 }
 
@@ -211,7 +214,7 @@ void App::displayMessage(const QString &text)
     }
     FrontmostMBS(this, true);
     QApplication::beep();
-    seams_.showMessageBox(withLineBreaks(text));
+    seams().showMessageBox(withLineBreaks(text));
 }
 
 void App::quitApplication()
@@ -219,6 +222,19 @@ void App::quitApplication()
     if (quitting_)
         return;
     MainWindow::instance()->close();
+}
+
+void App::lendMenuBar(QMainWindow *window)
+{
+    window->setMenuBar(Menu::instance());
+}
+
+void App::takeMenuBarBack(QMainWindow *window)
+{
+    // Taking it away hides it without marking it hidden, so that the next
+    // tester window shows it again.
+    if (Menu *menu = Menu::existing(); menu && menu->parent() == window)
+        menu->setParent(nullptr);
 }
 
 bool App::handleMenuCommand(const QString &itemName)

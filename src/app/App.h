@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/ExceptionReport.h"
-#include "app/Seams.h"
+#include "base/Shell.h"
 
 #include <QApplication>
 
@@ -10,15 +9,14 @@
 #include <vector>
 
 class QuitSignals;
+struct ExceptionInfo;
 
 // The application object: start-up, the application-level events, the menu
 // commands, messages to the user and the one road to the end.
-class App final : public QApplication {
+class App final : public QApplication, public Shell {
     Q_OBJECT
 
 public:
-    using MenuAction = bool (App::*)();
-
     App(int &argc, char **argv);
     ~App() override;
 
@@ -28,39 +26,22 @@ public:
     // Queues Event_Open as the first event of the event loop.
     void start();
 
-    void Event_Open();
-    void Event_Close();
+    // A high-level event of the platform; true when it was handled here.
     bool Event_HandleAppleEvent(QEvent *event, const QString &eventClass, const QString &eventId);
-    bool Event_UnhandledException(const ExceptionInfo *exception);
 
-    bool _HelpDocumentation_Action();
-    bool _AppleQuit_Action();
-    bool _AppleAbout_Action();
-    bool _HelpContact_Action();
-    bool _HelpTranslate_Action();
-    bool _HelpWebsite_Action();
-    bool _ApplePreferences_Action();
-
-    // Brings the application to the front, beeps and shows `text` in a plain
-    // message box; returns when the user dismissed it. Any thread may call it:
-    // the box is always shown on the user-interface thread. A call from another
-    // thread returns without a box once the program is quitting; during a quit
-    // asked for by a signal, the text goes to standard error instead.
-    void displayMessage(const QString &text);
-
-    // Closes the tester window, whose close handler ends the program.
-    void quitApplication();
+    // The box is always shown on the user-interface thread. A call from
+    // another thread returns without a box once the program is quitting;
+    // during a quit asked for by a signal, the text goes to standard error.
+    void displayMessage(const QString &text) override;
+    void quitApplication() override;
 
     // Runs the action bound to a menu item's name; false when there is none.
     bool handleMenuCommand(const QString &itemName);
 
-    Seams &seams() { return seams_; }
-
-    // True once the tester window has asked the application to end.
-    bool isQuitting() const { return quitting_; }
-    // Saves the preferences (Event_Close), then ends the event loop with exit
-    // code 0; the tester window's close handler is the only caller.
-    void quitWithExitCode0();
+    bool isQuitting() const override { return quitting_; }
+    void quitWithExitCode0() override;
+    void lendMenuBar(QMainWindow *window) override;
+    void takeMenuBarBack(QMainWindow *window) override;
 
     // Releases what lives until the end of the process: the windows still
     // held and the menu bar. Called after the event loop has ended.
@@ -71,9 +52,24 @@ public:
 protected:
     bool event(QEvent *event) override;
 
+private slots:
+    void Event_Open();
+    void Event_Close();
+
 private:
+    using MenuAction = bool (App::*)();
+
+    bool Event_UnhandledException(const ExceptionInfo *exception);
+
+    bool _HelpDocumentation_Action();
+    bool _AppleQuit_Action();
+    bool _AppleAbout_Action();
+    bool _HelpContact_Action();
+    bool _HelpTranslate_Action();
+    bool _HelpWebsite_Action();
+    bool _ApplePreferences_Action();
+
     std::vector<std::pair<QString, MenuAction>> menuHandlers_;
-    Seams seams_;
     QuitSignals *quitSignals_ = nullptr;
     std::atomic<bool> quitting_ = false;
     // The quit came from SIGTERM, SIGINT or SIGHUP: nobody may be waiting.

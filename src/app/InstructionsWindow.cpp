@@ -1,23 +1,17 @@
 #include "app/InstructionsWindow.h"
 
-#include "app/LayoutText.h"
-#include "app/LocalizedText.h"
-#include "app/SystemFont.h"
+#include "base/LayoutText.h"
+#include "base/LocalizedText.h"
+#include "base/SystemFont.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include <utility>
 
-namespace {
-InstructionsWindow *instructionsWindowInstance = nullptr;
-} // namespace
-
 InstructionsWindow *InstructionsWindow::instance()
 {
-    if (!instructionsWindowInstance)
-        instructionsWindowInstance = new InstructionsWindow;
-    return instructionsWindowInstance;
+    return existing() ? existing() : hold(new InstructionsWindow);
 }
 
 void InstructionsWindow::showWithin(QWidget *parent, std::function<void()> dismissed)
@@ -35,12 +29,6 @@ InstructionsWindow::InstructionsWindow()
 {
     Layout();
     CreateControls();
-}
-
-InstructionsWindow::~InstructionsWindow()
-{
-    if (instructionsWindowInstance == this)
-        instructionsWindowInstance = nullptr;
 }
 
 void InstructionsWindow::Layout()

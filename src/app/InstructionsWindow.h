@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SingleInstance.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -9,7 +11,7 @@ class QPushButton;
 
 // How to test a device, in six steps, shown over the tester window at every
 // launch. Ok (or Return) is the only way to dismiss it.
-class InstructionsWindow final : public QDialog {
+class InstructionsWindow final : public QDialog, public SingleInstance<InstructionsWindow> {
     Q_OBJECT
 
 public:
@@ -20,16 +22,14 @@ public:
     // `dismissed` once the user has closed it.
     static void showWithin(QWidget *parent, std::function<void()> dismissed);
 
-    ~InstructionsWindow() override;
-
-    void OkPushButton_Action();
-
 public slots:
     // Escape and the window manager's close request leave the window open.
     void reject() override;
 
 private:
     InstructionsWindow();
+
+    void OkPushButton_Action();
 
     void Layout();
     void CreateControls();

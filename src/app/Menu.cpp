@@ -1,7 +1,7 @@
 #include "app/Menu.h"
 
 #include "app/App.h"
-#include "app/LocalizedText.h"
+#include "base/LocalizedText.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,8 +10,6 @@
 #include <QTextEdit>
 
 namespace {
-
-Menu *menuInstance = nullptr;
 
 // Cut, Copy, Paste and Clear act on the focused control when it edits text,
 // and do nothing otherwise.
@@ -56,20 +54,7 @@ Menu::Menu()
 
 Menu *Menu::instance()
 {
-    if (!menuInstance)
-        menuInstance = new Menu;
-    return menuInstance;
-}
-
-Menu *Menu::existing()
-{
-    return menuInstance;
-}
-
-void Menu::release()
-{
-    delete menuInstance;
-    menuInstance = nullptr;
+    return existing() ? existing() : hold(new Menu);
 }
 
 void Menu::Untitled1()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SingleInstance.h"
+
 #include <QMenuBar>
 
 class QAction;
@@ -11,15 +13,12 @@ class QMenu;
 // application menu; elsewhere they stay at the end of Help). Every command
 // that does something is found by the item's name in the application's menu
 // handler table.
-class Menu final : public QMenuBar {
+class Menu final : public QMenuBar, public SingleInstance<Menu> {
     Q_OBJECT
 
 public:
     // Builds the menu bar on first use.
     static Menu *instance();
-    // The menu bar, or nullptr before it is built.
-    static Menu *existing();
-    static void release();
 
 private:
     Menu();

@@ -1,26 +1,14 @@
 target_sources(quillomat_core PRIVATE
-    app/Anchors.cpp
-    app/Anchors.h
     app/App.cpp
     app/App.h
-    app/ApplicationServices.cpp
-    app/ApplicationServices.h
     app/ExceptionReport.cpp
     app/ExceptionReport.h
     app/InstructionsWindow.cpp
     app/InstructionsWindow.h
-    app/LayoutText.cpp
-    app/LayoutText.h
-    app/LocalizedText.cpp
-    app/LocalizedText.h
     app/Menu.cpp
     app/Menu.h
     app/QuitSignals.cpp
     app/QuitSignals.h
-    app/Seams.cpp
-    app/Seams.h
-    app/SystemFont.cpp
-    app/SystemFont.h
 )
 
 # Translations: every translations/quillomat_<language>.ts, compiled with

@@ -1,7 +1,7 @@
 #include "prefs/CheckBoxContainerControl.h"
 
-#include "app/Anchors.h"
-#include "app/SystemFont.h"
+#include "base/Anchors.h"
+#include "base/SystemFont.h"
 
 #include <QCheckBox>
 

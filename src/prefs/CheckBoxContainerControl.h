@@ -10,11 +10,10 @@ class QCheckBox;
 class CheckBoxContainerControl : public QWidget {
     Q_OBJECT
 
-public:
-    QCheckBox *checkBox() const { return checkBox_; }
-
 protected:
     CheckBoxContainerControl(QWidget *parent, const QString &checkBoxName);
+
+    QCheckBox *checkBox() const { return checkBox_; }
 
 private:
     void Layout();

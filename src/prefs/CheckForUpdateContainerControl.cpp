@@ -1,6 +1,6 @@
 #include "prefs/CheckForUpdateContainerControl.h"
 
-#include "app/LocalizedText.h"
+#include "base/LocalizedText.h"
 #include "prefs/PreferencesModule.h"
 
 #include <QCheckBox>

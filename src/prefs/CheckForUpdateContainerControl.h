@@ -9,6 +9,7 @@ class CheckForUpdateContainerControl final : public CheckBoxContainerControl {
 public:
     explicit CheckForUpdateContainerControl(QWidget *parent = nullptr);
 
+private:
     QCheckBox *checkCheckBox() const { return checkBox(); }
 
     void CheckCheckBox_Open();

@@ -1,6 +1,6 @@
 #include "prefs/CommonPreferencesModule.h"
 
-#include "tester/ValueText.h"
+#include "base/ValueText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,11 @@
 #include "prefs/PreferencesModule.h"
 
-#include "app/App.h"
-#include "app/ApplicationServices.h"
+#include "base/ApplicationServices.h"
+#include "base/Shell.h"
+#include "base/ValueText.h"
 #include "prefs/CommonPreferencesModule.h"
-#include "tester/ValueText.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -57,7 +58,7 @@ bool makePrivateFolder(const QString &path)
 // when the name cannot make a file name there.
 QString preferencesFilePath(const QString &folder)
 {
-    const QString name = ApplicationNameMBS(App::instance());
+    const QString name = ApplicationNameMBS(qApp);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         name.contains(u'/') || name.contains(QChar(0)))
         return QString();
@@ -72,7 +73,7 @@ void stampFileCodes(QFileDevice &file)
     const int descriptor = file.handle();
     if (descriptor < 0)
         return;
-    const QByteArray creator = ApplicationCreatorCodeMBS(App::instance()).toUtf8();
+    const QByteArray creator = ApplicationCreatorCodeMBS(qApp).toUtf8();
     ::fsetxattr(descriptor, fileTypeAttribute, fileType, qstrlen(fileType), 0);
     ::fsetxattr(descriptor, creatorAttribute, creator.constData(),
                 static_cast<size_t>(creator.size()), 0);
@@ -103,7 +104,7 @@ QString preferencesFolder()
 QByteArray preferencesContent()
 {
     const QString lines[] = {
-        QStringLiteral("APPLICATIONNAME = ") + ApplicationNameMBS(App::instance()),
+        QStringLiteral("APPLICATIONNAME = ") + ApplicationNameMBS(qApp),
         QStringLiteral("APPLICATIONVERSION = ") + applicationVersionText(),
         QStringLiteral("MAINWINDOWLEFT = ") + QString::number(mainWindowLeft),
         QStringLiteral("MAINWINDOWTOP = ") + QString::number(mainWindowTop),
@@ -124,7 +125,7 @@ void loadPreferences()
 {
     const QString folder = preferencesFolder();
     if (folder.isEmpty())
-        App::instance()->displayMessage(folderMissingMessage);
+        Shell::instance()->displayMessage(folderMissingMessage);
     else
         CommonPreferencesModule::loadFile(preferencesFilePath(folder));
 
@@ -140,15 +141,15 @@ void loadPreferences()
 
 void savePreferences()
 {
-    App *app = App::instance();
+    Shell *shell = Shell::instance();
     const QString folder = preferencesFolder();
     if (folder.isEmpty()) {
-        app->displayMessage(folderMissingMessage);
+        shell->displayMessage(folderMissingMessage);
         return;
     }
     const QString path = preferencesFilePath(folder);
     if (path.isEmpty()) {
-        app->displayMessage(fileMissingMessage);
+        shell->displayMessage(fileMissingMessage);
         return;
     }
 
@@ -156,7 +157,7 @@ void savePreferences()
     // only once every byte is written: a failure never leaves half a file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        app->displayMessage(fileNotCreatedMessage);
+        shell->displayMessage(fileNotCreatedMessage);
         return;
     }
     stampFileCodes(file);
@@ -165,11 +166,11 @@ void savePreferences()
     // would put a truncated file in place and call it a success.
     if (file.write(content) != content.size() || !file.flush()) {
         file.cancelWriting();
-        app->displayMessage(fileNotCreatedMessage);
+        shell->displayMessage(fileNotCreatedMessage);
         return;
     }
     if (!file.commit())
-        app->displayMessage(fileNotCreatedMessage);
+        shell->displayMessage(fileNotCreatedMessage);
 }
 
 } // namespace PreferencesModule

@@ -1,27 +1,23 @@
 #include "prefs/PreferencesWindow.h"
 
-#include "app/LocalizedText.h"
-#include "app/SystemFont.h"
+#include "base/LocalizedText.h"
+#include "base/SystemFont.h"
 #include "prefs/CheckForUpdateContainerControl.h"
 #include "prefs/ResetPreferencesContainerControl.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 
-namespace {
-PreferencesWindow *preferencesWindowInstance = nullptr;
-} // namespace
-
 void PreferencesWindow::showWithin(QWidget *parent)
 {
-    PreferencesWindow *window = preferencesWindowInstance;
+    PreferencesWindow *window = existing();
     if (window && window->isVisible()) {
         window->raise();
         window->activateWindow();
         return;
     }
     if (!window)
-        window = new PreferencesWindow(parent);
+        window = hold(new PreferencesWindow(parent));
     else if (window->parentWidget() != parent)
         window->setParent(parent, window->windowFlags());
     window->open();
@@ -30,15 +26,8 @@ void PreferencesWindow::showWithin(QWidget *parent)
 PreferencesWindow::PreferencesWindow(QWidget *parent)
     : QDialog(parent)
 {
-    preferencesWindowInstance = this;
     Layout();
     CreateControls();
-}
-
-PreferencesWindow::~PreferencesWindow()
-{
-    if (preferencesWindowInstance == this)
-        preferencesWindowInstance = nullptr;
 }
 
 void PreferencesWindow::Layout()

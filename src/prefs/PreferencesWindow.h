@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SingleInstance.h"
+
 #include <QDialog>
 
 class CheckForUpdateContainerControl;
@@ -9,17 +11,13 @@ class ResetPreferencesContainerControl;
 // The Preferences... sheet: the two settings a user may change, each click
 // taking effect in memory at once. Only Ok (or Return) closes it; there is
 // no Cancel and no close box, and Escape does nothing.
-class PreferencesWindow final : public QDialog {
+class PreferencesWindow final : public QDialog, public SingleInstance<PreferencesWindow> {
     Q_OBJECT
 
 public:
     // Shows the preferences window-modal over `parent` (a sheet where the
     // platform has them) and returns at once; brings it forward when open.
     static void showWithin(QWidget *parent);
-
-    ~PreferencesWindow() override;
-
-    void OkPushButton_Action();
 
 public slots:
     // Escape and the desktop's close request land here: they leave it open.
@@ -30,6 +28,8 @@ protected:
 
 private:
     explicit PreferencesWindow(QWidget *parent);
+
+    void OkPushButton_Action();
 
     void Layout();
     void CreateControls();

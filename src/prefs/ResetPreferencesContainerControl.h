@@ -9,6 +9,7 @@ class ResetPreferencesContainerControl final : public CheckBoxContainerControl {
 public:
     explicit ResetPreferencesContainerControl(QWidget *parent = nullptr);
 
+private:
     QCheckBox *resetCheckBox() const { return checkBox(); }
 
     void ResetCheckBox_Action();

@@ -1,16 +1,18 @@
 #include "tester/MainWindow.h"
 
-#include "app/Anchors.h"
-#include "app/App.h"
-#include "app/ApplicationServices.h"
-#include "app/LayoutText.h"
-#include "app/LocalizedText.h"
-#include "app/Menu.h"
-#include "app/SystemFont.h"
+#include "base/Anchors.h"
+#include "base/ApplicationServices.h"
+#include "base/GameInput.h"
+#include "base/LayoutText.h"
+#include "base/LocalizedText.h"
+#include "base/Seams.h"
+#include "base/Shell.h"
+#include "base/SystemFont.h"
+#include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "tester/DeviceReport.h"
-#include "tester/ValueText.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
@@ -27,8 +29,6 @@
 
 namespace {
 
-MainWindow *mainWindowInstance = nullptr;
-
 constexpr QSize designSize(350, 400);
 constexpr int largestSize = 32767;
 constexpr int valueColumnWidth = 60;
@@ -37,43 +37,26 @@ constexpr int valueColumnWidth = 60;
 
 MainWindow *MainWindow::instance()
 {
-    if (!mainWindowInstance) {
-        auto *window = new MainWindow;
-        window->Event_Open();
-    }
-    return mainWindowInstance;
-}
-
-MainWindow *MainWindow::existing()
-{
-    return mainWindowInstance;
-}
-
-void MainWindow::release()
-{
-    delete mainWindowInstance;
+    // Held before it opens, so that a quit asked while the window opens finds
+    // this window instead of making another one.
+    if (!existing())
+        hold(new MainWindow)->Event_Open();
+    return existing();
 }
 
 MainWindow::MainWindow()
 {
-    // Known before anything else runs, so that a quit asked while the window
-    // opens finds this window instead of making another one.
-    mainWindowInstance = this;
     Layout();
     CreateControls();
 }
 
 MainWindow::~MainWindow()
 {
-    // The menu bar outlives the window: give it back before the window's
-    // children are deleted. Taking it away hides it without marking it
-    // hidden, so that the next tester window shows it again.
-    if (Menu *menu = Menu::existing(); menu && menu->parent() == this)
-        menu->setParent(nullptr);
+    // The menu bar outlives the window: it goes back before the window's
+    // children are deleted.
+    Shell::instance()->takeMenuBarBack(this);
     deviceElement_.clear();
     gameInputManager_.reset();
-    if (mainWindowInstance == this)
-        mainWindowInstance = nullptr;
 }
 
 void MainWindow::Layout()
@@ -90,7 +73,7 @@ void MainWindow::Layout()
     setCentralWidget(content_);
     // The application's menu bar sits in the tester window where the desktop
     // has no menu bar of its own.
-    setMenuBar(Menu::instance());
+    Shell::instance()->lendMenuBar(this);
     resize(designSize);
 }
 
@@ -184,7 +167,7 @@ void MainWindow::MainListBox_Open()
 
 void MainWindow::Event_Open()
 {
-    setWindowTitle(ApplicationNameMBS(App::instance()));
+    setWindowTitle(ApplicationNameMBS(qApp));
 
     // Each stored value applies by itself; -1 leaves the designed one. A lone
     // coordinate waits until the toolkit (or the window manager) has placed
@@ -206,11 +189,11 @@ void MainWindow::Event_Open()
                                          content_->minimumHeight(), content_->maximumHeight()));
     resize(contentSize + around);
 
-    gameInputManager_ = App::instance()->seams().createGameInputManager();
+    Shell *shell = Shell::instance();
+    gameInputManager_ = shell->seams().createGameInputManager();
     if (!gameInputManager_) {
-        App::instance()->displayMessage(
-            QStringLiteral("The GameInputManager could not be created."));
-        App::instance()->quitApplication();
+        shell->displayMessage(QStringLiteral("The GameInputManager could not be created."));
+        shell->quitApplication();
         return;
     }
 
@@ -279,16 +262,16 @@ void MainWindow::MainTimer_Action()
 
 void MainWindow::SavePushButton_Action()
 {
-    App *app = App::instance();
+    Shell *shell = Shell::instance();
     const QString deviceName =
         mainPopupMenu_->currentIndex() >= 0 ? mainPopupMenu_->currentText() : QString();
 
-    const QString path = app->seams().saveFileName(this, deviceName + QStringLiteral(".txt"));
+    const QString path = shell->seams().saveFileName(this, deviceName + QStringLiteral(".txt"));
     // The program was asked to quit while the dialog waited: nothing to save.
-    if (app->isQuitting())
+    if (shell->isQuitting())
         return;
     if (path.isEmpty()) {
-        app->displayMessage(
+        shell->displayMessage(
             DeviceReport::withDeviceName(MainWindowText::FileNotExistMessage.text(), deviceName));
         return;
     }
@@ -302,7 +285,7 @@ void MainWindow::SavePushButton_Action()
         DeviceReport::writeReport(path, DeviceReport::reportContent(deviceName, rows));
     const LocalizedTextConstant &message =
         written ? MainWindowText::FileCreatedMessage : MainWindowText::FileNotCreatedMessage;
-    app->displayMessage(DeviceReport::withDeviceName(message.text(), deviceName));
+    shell->displayMessage(DeviceReport::withDeviceName(message.text(), deviceName));
 }
 
 void MainWindow::Event_Close()
@@ -313,7 +296,7 @@ void MainWindow::Event_Close()
     mainTimer_->stop();
     deviceElement_.clear();
     gameInputManager_.reset();
-    App::instance()->quitWithExitCode0();
+    Shell::instance()->quitWithExitCode0();
 }
 
 void MainWindow::Event_Moved()

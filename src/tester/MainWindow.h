@@ -1,12 +1,15 @@
 #pragma once
 
-#include "tester/GameInput.h"
+#include "base/SingleInstance.h"
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+class GameInputElement;
+class GameInputManager;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,27 +18,14 @@ class QTreeWidget;
 
 // The tester: pick a game device, watch each element's lowest, latest and
 // highest value, save them as a report. Closing it ends the program.
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public SingleInstance<MainWindow> {
     Q_OBJECT
 
 public:
     // The open tester window, created (and opened) when there is none.
     static MainWindow *instance();
-    // The open tester window, or nullptr.
-    static MainWindow *existing();
-    // Deletes the tester window if one is still held.
-    static void release();
 
     ~MainWindow() override;
-
-    void MainPopupMenu_Change();
-    void MainListBox_Open();
-    void SavePushButton_Action();
-    void MainTimer_Action();
-    void Event_Close();
-    void Event_Open();
-    void Event_Moved();
-    void Event_Resized();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,6 +37,15 @@ protected:
 
 private:
     MainWindow();
+
+    void MainPopupMenu_Change();
+    void MainListBox_Open();
+    void SavePushButton_Action();
+    void MainTimer_Action();
+    void Event_Close();
+    void Event_Open();
+    void Event_Moved();
+    void Event_Resized();
 
     void Layout();
     void CreateControls();

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "tester/GameInput.h"
+#include "base/GameInput.h"
 
 #include <memory>
 #include <vector>
 
 class SdlGameInputDevice;
+struct Seams;
 class SdlStateRefresher;
 
 // The game input service over SDL2's joystick API.
@@ -18,6 +19,8 @@ class SdlGameInputManager final : public GameInputManager {
 public:
     // Returns nullptr when SDL's joystick subsystem cannot be initialised.
     static std::unique_ptr<SdlGameInputManager> create();
+    // Makes this adapter the game input service that `seams` hands out.
+    static void makeDefault(Seams &seams);
     ~SdlGameInputManager() override;
 
     SdlGameInputManager(const SdlGameInputManager &) = delete;

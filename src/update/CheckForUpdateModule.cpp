@@ -1,6 +1,6 @@
 #include "update/CheckForUpdateModule.h"
 
-#include "app/WebsiteUrl.h"
+#include "base/WebsiteUrl.h"
 #include "prefs/PreferencesModule.h"
 #include "update/CheckForUpdateThread.h"
 

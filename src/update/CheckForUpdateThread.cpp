@@ -1,11 +1,13 @@
 #include "update/CheckForUpdateThread.h"
 
-#include "app/App.h"
-#include "app/ApplicationServices.h"
-#include "app/LocalizedText.h"
+#include "base/ApplicationServices.h"
+#include "base/LocalizedText.h"
+#include "base/Shell.h"
 #include "update/http/HTTPSocket.h"
 #include "update/http/HttpMessage.h"
 #include "update/http/InternetHeaders.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -35,7 +37,7 @@ void CheckForUpdateThread::run()
 
 void CheckForUpdateThread::Event_Run()
 {
-    const QString applicationName = ApplicationNameMBS(App::instance());
+    const QString applicationName = ApplicationNameMBS(qApp);
 
     HTTPSocket socket;
     socket.SetRequestHeader("User-Agent", applicationName.toUtf8());
@@ -52,7 +54,7 @@ void CheckForUpdateThread::Event_Run()
         return;
     if (!isNewerVersionAvailable(page, applicationName, applicationVersionText()))
         return;
-    App::instance()->displayMessage(newVersionMessage(
+    Shell::instance()->displayMessage(newVersionMessage(
         CheckForUpdateThreadText::NewVersionAvailableMessage.text(), applicationName));
 }
 

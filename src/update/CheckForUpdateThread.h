@@ -19,9 +19,6 @@ public:
     // `websiteUrl` is the product website's base URL, without a trailing "/".
     explicit CheckForUpdateThread(const QString &websiteUrl, QObject *parent = nullptr);
 
-    // The whole check, on the calling thread.
-    void Event_Run();
-
     // The base URL, "/", the name without spaces in lower case, "/version.txt".
     static QString versionFileUrl(const QString &websiteUrl, const QString &applicationName);
     // True when the page mentions the name (in any letter case) but not the
@@ -35,5 +32,8 @@ protected:
     void run() override;
 
 private:
+    // The whole check, on the calling thread.
+    void Event_Run();
+
     QString websiteUrl_;
 };

@@ -1,5 +1,5 @@
 #include "about/AboutWindow.h"
-#include "app/WebsiteUrl.h"
+#include "base/WebsiteUrl.h"
 #include "support/TestApp.h"
 
 #include <QEnterEvent>

@@ -1,10 +1,10 @@
 #include "about/AboutWindow.h"
 #include "app/ExceptionReport.h"
 #include "app/InstructionsWindow.h"
-#include "app/LayoutText.h"
-#include "app/LocalizedText.h"
 #include "app/Menu.h"
-#include "app/WebsiteUrl.h"
+#include "base/LayoutText.h"
+#include "base/LocalizedText.h"
+#include "base/WebsiteUrl.h"
 #include "prefs/PreferencesWindow.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
@@ -295,7 +295,7 @@ private slots:
         QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write("MAINWINDOWLEFT = 33\n"
                                                                   "MAINWINDOWTOP = 44\n"));
         stored.close();
-        App::instance()->Event_Open();
+        QVERIFY(QMetaObject::invokeMethod(App::instance(), "Event_Open"));
         QCOMPARE(MainWindow::instance()->pos(), QPoint(33, 44));
         QPointer<InstructionsWindow> window =
             MainWindow::instance()->findChild<InstructionsWindow *>();

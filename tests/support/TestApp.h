@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/App.h"
+#include "base/Seams.h"
 
 #include <QFile>
 #include <QStringList>

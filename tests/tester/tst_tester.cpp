@@ -1,9 +1,9 @@
 #include "VirtualJoystick.h"
+#include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 #include "tester/SdlGameInput.h"
-#include "tester/ValueText.h"
 
 #include <QComboBox>
 #include <QHeaderView>

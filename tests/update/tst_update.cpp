@@ -1,4 +1,4 @@
-#include "app/WebsiteUrl.h"
+#include "base/WebsiteUrl.h"
 #include "http/ScriptedServer.h"
 #include "prefs/PreferencesModule.h"
 #include "support/TestApp.h"

@@ -1,4 +1,4 @@
-#include "app/LayoutText.h"
+#include "base/LayoutText.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/ApplicationServices.h"
+#include "base/ApplicationServices.h"
 
 #include "BuildInfo.h"
 

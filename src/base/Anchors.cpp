@@ -1,4 +1,4 @@
-#include "app/Anchors.h"
+#include "base/Anchors.h"
 
 #include <QEvent>
 #include <QWidget>

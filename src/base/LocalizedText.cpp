@@ -1,4 +1,4 @@
-#include "app/LocalizedText.h"
+#include "base/LocalizedText.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/WebsiteUrl.h"
+#include "base/WebsiteUrl.h"
 
 QString websiteBaseUrl()
 {

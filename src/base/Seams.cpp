@@ -1,6 +1,4 @@
-#include "app/Seams.h"
-
-#include "tester/SdlGameInput.h"
+#include "base/Seams.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -55,9 +53,6 @@ Seams Seams::defaults()
     };
     seams.openUrl = [](const QUrl &url) {
         QDesktopServices::openUrl(url);
-    };
-    seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
-        return SdlGameInputManager::create();
     };
     return seams;
 }

@@ -1,4 +1,4 @@
-#include "tester/ValueText.h"
+#include "base/ValueText.h"
 
 #include <algorithm>
 #include <charconv>

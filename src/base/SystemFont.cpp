@@ -1,4 +1,4 @@
-#include "app/SystemFont.h"
+#include "base/SystemFont.h"
 
 #include <QApplication>
 
