@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <utility>
 
 // The core library is static: without a reference from code that is linked
 // in, the compiled picture resource would be left out of the executables.
@@ -28,12 +27,6 @@ static void initAboutPictures()
 namespace {
 
 QPixmap *metalPicture = nullptr;
-
-AboutWindow::TransparencySetter &transparencySetter()
-{
-    static AboutWindow::TransparencySetter setter = &SetTransparencyMBS;
-    return setter;
-}
 
 constexpr QSize windowSize(300, 100);
 constexpr int fadeInterval = 50;
@@ -104,13 +97,6 @@ void AboutWindow::release()
 {
     SingleInstance::release();
     releaseAboutWindowMetalPicture();
-}
-
-AboutWindow::TransparencySetter AboutWindow::setTransparencySetter(TransparencySetter setter)
-{
-    if (!setter)
-        setter = &SetTransparencyMBS;
-    return std::exchange(transparencySetter(), std::move(setter));
 }
 
 AboutWindow::AboutWindow()
@@ -266,5 +252,5 @@ void AboutWindow::closeEvent(QCloseEvent *event)
 
 void AboutWindow::setTransparency(int level)
 {
-    transparencySetter()(this, level);
+    Shell::instance()->seams().setTransparency(this, level);
 }

@@ -5,8 +5,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QTimer;
 
@@ -28,17 +26,11 @@ class AboutWindow final : public QWidget, public SingleInstance<AboutWindow> {
     Q_OBJECT
 
 public:
-    // Sets a window's transparency level: 255 fully transparent, 0 opaque.
-    using TransparencySetter = std::function<bool(QWidget *window, int level)>;
-
     // The open About box, created (and opened) when there is none.
     static AboutWindow *instance();
     // Deletes an About box still held and the backdrop picture. Called after
     // the event loop has ended.
     static void release();
-    // Replaces how the fade sets the transparency (an empty setter restores
-    // SetTransparencyMBS); returns the setter it replaced.
-    static TransparencySetter setTransparencySetter(TransparencySetter setter);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

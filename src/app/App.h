@@ -26,9 +26,6 @@ public:
     // Queues Event_Open as the first event of the event loop.
     void start();
 
-    // A high-level event of the platform; true when it was handled here.
-    bool Event_HandleAppleEvent(QEvent *event, const QString &eventClass, const QString &eventId);
-
     // The box is always shown on the user-interface thread. A call from
     // another thread returns without a box once the program is quitting;
     // during a quit asked for by a signal, the text goes to standard error.
@@ -59,6 +56,8 @@ private slots:
 private:
     using MenuAction = bool (App::*)();
 
+    // A high-level event of the platform; true when it was handled here.
+    bool Event_HandleAppleEvent(QEvent *event, const QString &eventClass, const QString &eventId);
     bool Event_UnhandledException(const ExceptionInfo *exception);
 
     bool _HelpDocumentation_Action();

@@ -6,41 +6,25 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 namespace {
 
-// Cut, Copy, Paste and Clear act on the focused control when it edits text,
-// and do nothing otherwise.
+// Cut, Copy, Paste and Clear act on the focused control when it is a text
+// field (the program's windows have no multi-line text to edit), and do
+// nothing otherwise.
 void editFocusedWidget(const QString &command)
 {
-    QWidget *focused = QApplication::focusWidget();
-    if (auto *lineEdit = qobject_cast<QLineEdit *>(focused)) {
-        if (command == QLatin1String("EditCut"))
-            lineEdit->cut();
-        else if (command == QLatin1String("EditCopy"))
-            lineEdit->copy();
-        else if (command == QLatin1String("EditPaste"))
-            lineEdit->paste();
-        else
-            lineEdit->del();
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (!field)
         return;
-    }
-    auto editText = [&command](auto *editor) {
-        if (command == QLatin1String("EditCut"))
-            editor->cut();
-        else if (command == QLatin1String("EditCopy"))
-            editor->copy();
-        else if (command == QLatin1String("EditPaste"))
-            editor->paste();
-        else
-            editor->textCursor().removeSelectedText();
-    };
-    if (auto *textEdit = qobject_cast<QTextEdit *>(focused))
-        editText(textEdit);
-    else if (auto *plainTextEdit = qobject_cast<QPlainTextEdit *>(focused))
-        editText(plainTextEdit);
+    if (command == QLatin1String("EditCut"))
+        field->cut();
+    else if (command == QLatin1String("EditCopy"))
+        field->copy();
+    else if (command == QLatin1String("EditPaste"))
+        field->paste();
+    else
+        field->del();
 }
 
 } // namespace

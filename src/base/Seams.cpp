@@ -1,5 +1,7 @@
 #include "base/Seams.h"
 
+#include "base/ApplicationServices.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -51,6 +53,7 @@ Seams Seams::defaults()
     seams.saveFileName = [](QWidget *parent, const QString &defaultName) {
         return QFileDialog::getSaveFileName(parent, QString(), defaultName);
     };
+    seams.setTransparency = &SetTransparencyMBS;
     seams.openUrl = [](const QUrl &url) {
         QDesktopServices::openUrl(url);
     };

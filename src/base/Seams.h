@@ -19,6 +19,8 @@ struct Seams {
     std::function<QString(QWidget *parent, const QString &defaultName)> saveFileName;
     // Hands a URL to the desktop's default browser.
     std::function<void(const QUrl &url)> openUrl;
+    // Sets a window's transparency level: 255 fully transparent, 0 opaque.
+    std::function<bool(QWidget *window, int level)> setTransparency;
     // The game input manager, or nullptr when none can be created. The
     // adapter of the game input service sets it; it has no default here.
     std::function<std::unique_ptr<GameInputManager>()> createGameInputManager;

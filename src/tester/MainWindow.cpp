@@ -65,7 +65,6 @@ void MainWindow::Layout()
     // loop is over (release()). Deleting it at close could pull it from under
     // a handler still waiting in a dialog of the desktop's own.
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QString());
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("MainWindowContent"));
     content_->setMinimumSize(designSize);

@@ -11,16 +11,15 @@
 namespace {
 
 // Keeps every transparency level the box sets, while it lives.
-struct TransparencyRecorder {
+struct TransparencyRecorder : SeamsRestorer {
     TransparencyRecorder()
-        : previous(AboutWindow::setTransparencySetter([this](QWidget *, int level) {
-              levels.append(level);
-              return true;
-          }))
-    {}
-    ~TransparencyRecorder() { AboutWindow::setTransparencySetter(previous); }
+    {
+        App::instance()->seams().setTransparency = [this](QWidget *, int level) {
+            levels.append(level);
+            return true;
+        };
+    }
     QList<int> levels;
-    AboutWindow::TransparencySetter previous;
 };
 
 // One full run: 255 before showing, fade-in 255 down to 5, fade-out 0 up to 250.
@@ -117,7 +116,6 @@ private slots:
 
     void theLinkShowsAHandAndOpensTheWebsiteOncePerClick()
     {
-        const SeamsRestorer restorer;
         TransparencyRecorder recorder;
         QList<QUrl> opened;
         App::instance()->seams().openUrl = [&opened](const QUrl &url) {

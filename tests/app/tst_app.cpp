@@ -374,15 +374,6 @@ private slots:
                  "DevelopedStaticText 12, URLStaticText 10u");
     }
 
-    void otherHighLevelEventsAreLeftAlone()
-    {
-        QPointer<MainWindow> window = MainWindow::instance();
-        QVERIFY(!App::instance()->Event_HandleAppleEvent(nullptr, "aevt", "odoc"));
-        QVERIFY(!App::instance()->Event_HandleAppleEvent(nullptr, "misc", "quit"));
-        QCoreApplication::processEvents();
-        QVERIFY(window && !App::instance()->isQuitting());
-    }
-
     void anExceptionLeavingAHandlerIsReportedAndTheProgramGoesOn()
     {
         MessageRecorder recorder;
