@@ -13,7 +13,6 @@
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
 #include "tester/MainWindow.h"
-#include "tester/SdlGameInput.h"
 #include "update/CheckForUpdateModule.h"
 
 #include <QDialog>
@@ -50,7 +49,7 @@ QUrl websiteUrl(const char *path)
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    SdlGameInputManager::makeDefault(seams());
+    MainWindow::useSdlByDefault(seams());
     // The tester window decides when the program ends, not the last window.
     setQuitOnLastWindowClosed(false);
     setApplicationName(ApplicationNameMBS(this));

@@ -11,6 +11,7 @@
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "tester/DeviceReport.h"
+#include "tester/SdlGameInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,6 +43,13 @@ MainWindow *MainWindow::instance()
     if (!existing())
         hold(new MainWindow)->Event_Open();
     return existing();
+}
+
+void MainWindow::useSdlByDefault(Seams &seams)
+{
+    seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
+        return SdlGameInputManager::create();
+    };
 }
 
 MainWindow::MainWindow()

@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+struct Seams;
 
 // The tester: pick a game device, watch each element's lowest, latest and
 // highest value, save them as a report. Closing it ends the program.
@@ -24,6 +25,8 @@ class MainWindow final : public QMainWindow, public SingleInstance<MainWindow> {
 public:
     // The open tester window, created (and opened) when there is none.
     static MainWindow *instance();
+    // Makes SDL the game input service that `seams` hands the window.
+    static void useSdlByDefault(Seams &seams);
 
     ~MainWindow() override;
 

@@ -1,7 +1,5 @@
 #include "tester/SdlGameInput.h"
 
-#include "base/Seams.h"
-
 #include <SDL.h>
 
 #include <array>
@@ -293,13 +291,6 @@ private:
     SDL_Joystick *joystick_ = nullptr;
     std::vector<std::unique_ptr<SdlGameInputElement>> elements_;
 };
-
-void SdlGameInputManager::makeDefault(Seams &seams)
-{
-    seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
-        return create();
-    };
-}
 
 std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
 {

@@ -6,7 +6,6 @@
 #include <vector>
 
 class SdlGameInputDevice;
-struct Seams;
 class SdlStateRefresher;
 
 // The game input service over SDL2's joystick API.
@@ -19,8 +18,6 @@ class SdlGameInputManager final : public GameInputManager {
 public:
     // Returns nullptr when SDL's joystick subsystem cannot be initialised.
     static std::unique_ptr<SdlGameInputManager> create();
-    // Makes this adapter the game input service that `seams` hands out.
-    static void makeDefault(Seams &seams);
     ~SdlGameInputManager() override;
 
     SdlGameInputManager(const SdlGameInputManager &) = delete;
