@@ -40,7 +40,6 @@ void InstructionsWindow::Layout()
     setWindowFlags(Qt::Sheet | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QString());
     setFixedSize(320, 330);
-    setSizeGripEnabled(false);
 }
 
 void InstructionsWindow::CreateControls()

@@ -57,9 +57,7 @@ void Menu::Untitled2()
     addItem("Help", "HelpContact", CommonMenuModuleText::HelpContactText.text(), "");
     addItem("Help", "HelpDocumentation", CommonMenuModuleText::HelpDocumentationText.text(), "");
     addItem("Help", "HelpTranslate", CommonMenuModuleText::HelpTranslateText.text(), "");
-    QAction *separator = findChild<QMenu *>(QStringLiteral("Help"))->addSeparator();
-    separator->setObjectName(QStringLiteral("HelpSeparator"));
-    separator->setEnabled(false);
+    findChild<QMenu *>(QStringLiteral("Help"))->addSeparator()->setEnabled(false);
     addItem("Help", "ApplePreferences", CommonMenuModuleText::ApplePreferencesText.text(), "",
             QAction::PreferencesRole);
     addItem("Help", "AppleQuit", CommonMenuModuleText::AppleQuitText.text(), "", QAction::QuitRole);

@@ -1,4 +1,5 @@
 #include "about/AboutWindow.h"
+#include "base/ApplicationServices.h"
 #include "base/WebsiteUrl.h"
 #include "support/TestApp.h"
 
@@ -84,6 +85,10 @@ private slots:
         QCOMPARE(picture.size(), QSize(300, 100));
         for (const QPoint point : {QPoint(2, 2), QPoint(150, 35), QPoint(297, 97)})
             QCOMPARE(shown.pixel(point), picture.pixel(point));
+        // Transparency levels run from 0, opaque, to 255, invisible.
+        QVERIFY(SetTransparencyMBS(window, 51) && window->windowOpacity() == 0.8);
+        QVERIFY(SetTransparencyMBS(window, 300) && window->windowOpacity() == 0.0);
+        QVERIFY(!SetTransparencyMBS(nullptr, 0));
     }
 
     void fadesInHoldsFadesOutAndOnlyThenCloses()
@@ -94,7 +99,8 @@ private slots:
         for (const auto &[name, interval] :
              {std::pair{"FadeInTimer", 50}, {"AboutTimer", 5000}, {"FadeOutTimer", 50}}) {
             const auto *timer = window->findChild<QTimer *>(name);
-            QVERIFY(timer->interval() == interval && timer->timerType() == Qt::PreciseTimer);
+            QVERIFY(timer->interval() == interval && timer->timerType() == Qt::PreciseTimer &&
+                    timer->isSingleShot() == (interval == 5000));
         }
         window->show();
         QCOMPARE(recorder.levels, QList<int>{255});
