@@ -17,7 +17,8 @@ constexpr qint64 maximumFileLength = 64 * 1024;
 std::optional<QHash<QString, QString>> dictionary_;
 bool isFileLoaded_ = false;
 
-// Calls `deliver` with each line of `text`, without its LF, CR LF or CR.
+// Calls `deliver` with each line of `text`, without its LF or CR. A CR LF
+// pair gives an empty line between the two, which carries no entry.
 template <typename Deliver> void forEachLine(QStringView text, Deliver deliver)
 {
     qsizetype start = 0;
@@ -27,8 +28,6 @@ template <typename Deliver> void forEachLine(QStringView text, Deliver deliver)
         if (c != u'\n' && c != u'\r')
             continue;
         deliver(text.mid(start, position - start));
-        if (c == u'\r' && position + 1 < length && text.at(position + 1) == u'\n')
-            ++position;
         start = position + 1;
     }
     if (start < length)
