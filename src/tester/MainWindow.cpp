@@ -295,11 +295,9 @@ void MainWindow::SavePushButton_Action()
     shell->displayMessage(DeviceReport::withDeviceName(message.text(), deviceName));
 }
 
+// Each step may run again: the application ends once, however often it is asked.
 void MainWindow::Event_Close()
 {
-    if (closed_)
-        return;
-    closed_ = true;
     mainTimer_->stop();
     deviceElement_.clear();
     gameInputManager_.reset();

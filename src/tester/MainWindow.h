@@ -68,5 +68,4 @@ private:
     std::int32_t storedTop_ = -1;
     // Moves and resizes count as the user's only once the window is shown.
     bool shown_ = false;
-    bool closed_ = false;
 };
