@@ -155,16 +155,15 @@ public:
     void refresh()
     {
         const auto now = std::chrono::steady_clock::now();
-        if (refreshed_ && now - lastRefresh_ < std::chrono::milliseconds(1))
+        if (now - lastRefresh_ < std::chrono::milliseconds(1))
             return;
         SDL_JoystickUpdate();
         lastRefresh_ = now;
-        refreshed_ = true;
     }
 
 private:
+    // The clock's epoch, long past: the first read refreshes.
     std::chrono::steady_clock::time_point lastRefresh_;
-    bool refreshed_ = false;
 };
 
 class SdlGameInputElement final : public GameInputElement {
