@@ -56,6 +56,7 @@ private slots:
         for (qint32 index = 0; index < headers.Count(); ++index)
             entries << headers.Name(index) + '=' + headers.Value(index);
         QCOMPARE(entries.join('|'), expected);
+        QVERIFY(headers.Name(-1).isEmpty() && headers.Value(headers.Count()).isEmpty());
         headers.SetHeader("X", "edited"); // leaves the text as received
         QCOMPARE(headers.Source(), text.isEmpty() ? "X: edited" : text);
     }
@@ -323,6 +324,54 @@ private slots:
         bare.Port = server.serverPort();
         bare.Connect();
         QTRY_VERIFY(server.requests.value(2).startsWith("GET "));
+    }
+
+    // The calls that return at once: the method each asks with, and what it tells.
+    void asynchronousCalls_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("expected");
+        const char *rows[][3] = {
+            {"GET", "GET", "GET|Page 200 body"},
+            {"GET into a file", "GET file", "GET|Download 200 body"},
+            {"POST", "POST", "POST|Page 200 body"},
+            {"POST, answer into a file", "POST file", "POST|Download 200 body"},
+            {"HEAD", "HEAD", "HEAD|Headers 200"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+    }
+    void asynchronousCalls()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, expected);
+        ScriptedServer server;
+        server.replies << Reply{ok + "body"};
+        HTTPSocket socket;
+        const QTemporaryDir folder;
+        const QString url = server.url();
+        const QString file = call.endsWith("file") ? folder.filePath("f") : QString();
+        QString told;
+        connect(&socket, &HTTPSocket::PageReceived, [&](auto, int status, auto, QByteArray body) {
+            told = QString("Page %1 %2").arg(status).arg(body);
+        });
+        connect(&socket, &HTTPSocket::DownloadComplete, [&](auto, int status, auto, QString path) {
+            QFile saved(path);
+            told = QString("Download %1 %2")
+                       .arg(status)
+                       .arg(saved.open(QIODevice::ReadOnly) ? saved.readAll() : "(unreadable)");
+        });
+        connect(&socket, &HTTPSocket::HeadersReceived, [&](auto, int status) {
+            told = call == "HEAD" ? QString("Headers %1").arg(status) : told;
+        });
+        if (call == "HEAD")
+            socket.GetHeaders(url);
+        else if (call.startsWith("GET"))
+            file.isEmpty() ? socket.Get(url) : socket.Get(url, file);
+        else
+            file.isEmpty() ? socket.Post(url) : socket.Post(url, file);
+        QTRY_VERIFY(!told.isEmpty());
+        QCOMPARE(QString(server.requests.value(0)).section(' ', 0, 0) + '|' + told, expected);
     }
 
     // Replays every input the fuzz targets start from or ever found a fault
