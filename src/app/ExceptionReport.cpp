@@ -21,10 +21,9 @@ QString readableFrame(const char *symbol)
     if (open < 0 || plus <= open + 1)
         return text;
     const QByteArray mangled = text.mid(open + 1, plus - open - 1).toLocal8Bit();
-    int status = 0;
     std::unique_ptr<char, decltype(&std::free)> demangled(
-        abi::__cxa_demangle(mangled.constData(), nullptr, nullptr, &status), &std::free);
-    if (status != 0 || !demangled)
+        abi::__cxa_demangle(mangled.constData(), nullptr, nullptr, nullptr), &std::free);
+    if (!demangled)
         return text;
     return QString::fromLocal8Bit(demangled.get());
 }

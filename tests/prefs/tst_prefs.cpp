@@ -257,9 +257,13 @@ private slots:
         // A new window shows what memory holds now; Preferences... while it
         // is open brings the same window forward.
         PreferencesWindow::showWithin(&parent);
-        PreferencesWindow::showWithin(&parent);
-        QCOMPARE(parent.findChildren<PreferencesWindow *>().size(), 1);
         window = parent.findChild<PreferencesWindow *>();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        parent.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &parent);
+        PreferencesWindow::showWithin(&parent);
+        QTRY_COMPARE(QApplication::activeWindow(), window.data());
+        QCOMPARE(parent.findChildren<PreferencesWindow *>().size(), 1);
         QCOMPARE(state(), "0 1, 0 1");
         press("ResetCheckBox");
         press("CheckCheckBox");

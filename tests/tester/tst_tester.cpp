@@ -370,7 +370,7 @@ private slots:
             {"no number", "read", "abc", "0"},
             {"a lone minus", "read", "-", "0"},
             {"leading zeros", "read", "-0042", "-42"},
-            {"spaces and plus", "read", " \t+12abc", "12"},
+            {"spaces and plus", "read", " \t+92abc", "92"},
             {"fraction", "read", ".5", "0.5"},
             {"exponent, then an e without digits", "read", "25E-1e", "2.5"},
             {"hexadecimal is not decimal", "read", "0x10", "0"},
