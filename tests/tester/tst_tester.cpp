@@ -260,8 +260,11 @@ private slots:
             placed,
             (QList<QRect>{
                 {10, 40, 480, 20}, {10, 70, 480, 440}, {10, 520, 480, 40}, {390, 570, 100, 20}}));
+        // The three value columns keep 60 pixels; the element's takes the rest.
+        const auto *list = part<QTreeWidget>("MainListBox");
         for (int column = 1; column <= 3; ++column)
-            QCOMPARE(part<QTreeWidget>("MainListBox")->header()->sectionSize(column), 60);
+            QCOMPARE(list->header()->sectionSize(column), 60);
+        QCOMPARE(list->header()->sectionSize(0) + 180, list->viewport()->width());
     }
 
     // Each stored value applies by itself; sizes are the content's, within the
