@@ -165,6 +165,8 @@ private slots:
         HTTPSocket socket;
         QVERIFY(!socket.SetRequestHeader("X-Evil", "a\r\nInjected: 1"));
         QVERIFY(!socket.SetRequestHeader("X-Evil\n", "a"));
+        // An empty value takes a header away.
+        QVERIFY(socket.SetRequestHeader("X-Gone", "1") && socket.SetRequestHeader("X-Gone", ""));
         socket.SetFormData(HTTPSocket::FormData{
             {"a b", "1+1"}, {"", ""}, {"x", "%&=,/\\][{}`~-_()*^$#!+\r\n.?:;@'\"<>|"}});
         socket.HTTPProxyAddress = setup == "proxy" ? "127.0.0.1" : "";
