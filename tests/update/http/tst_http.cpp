@@ -37,6 +37,7 @@ private slots:
              "HTTP/1.0 200 OK\r\nSet-Cookie: a=1\r\nHost: h:80\r\nset-cookie: b=2",
              "Set-Cookie=a=1|Host=h:80|set-cookie=b=2"},
             {"folds join with one space", "X: a\r\n\t  b\r\n c", "X=a   b c"},
+            {"every kind of space before a value", "X:\v\f\t a", "X=a"},
             {"LF line ends", "S\nA: 1\n B\nC: 2", "A=1 B|C=2"},
             {"CR line ends", "S\rA: 1\rC: 2", "A=1|C=2"},
             {"CR LF wins over a stray LF", "A: x\ny\r\nB: 2", "A=x\ny|B=2"},
@@ -116,10 +117,11 @@ private slots:
     {
         InternetHeaders headers;
         headers._ParseHeaders(
-            "X-Mailer: m\r\nTo: a\r\nReceived: r1\r\nTo: b\r\nBCC: h\r\nFrom: f\r\n"
-            "Received: r2\r\ncc: c\r\nReturn-Path: p");
-        QCOMPARE(headers._FormatEmailHeaders(), "Return-Path: p\r\nReceived: r1\r\nReceived: r2\r\n"
-                                                "From: f\r\nTo: a, b\r\nCC: c\r\nX-Mailer: m");
+            "X-Mailer: m\r\nTo: a\r\nSubject: s\r\nReceived: r1\r\nTo: b\r\nBCC: h\r\nFrom: f\r\n"
+            "Received: r2\r\ncc: c\r\nDate: d\r\nReturn-Path: p");
+        QCOMPARE(headers._FormatEmailHeaders(),
+                 "Return-Path: p\r\nReceived: r1\r\nReceived: r2\r\nDate: d\r\nSubject: s\r\n"
+                 "From: f\r\nTo: a, b\r\nCC: c\r\nX-Mailer: m");
         headers._ParseHeaders("From: f");
         QCOMPARE(headers._FormatEmailHeaders(), "From: f");
     }
@@ -135,6 +137,7 @@ private slots:
         QTest::newRow("GET to a name, each of its addresses tried")
             << "http://localhost:%1/a?b" << request("GET /a?b", "localhost:%1");
         QTest::newRow("no scheme, no path") << "127.0.0.1:%1" << request("GET /", here);
+        QTest::newRow("empty scheme") << "://127.0.0.1:%1/x" << request("GET /x", here);
         QTest::newRow("proxy gets the whole URL")
             << "proxy http://origin.test/x?y"
             << request("GET http://origin.test/x?y", "origin.test");
@@ -335,6 +338,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const char *rows[][3] = {
             {"GET", "GET", "GET|Page 200 body"},
+            {"GET, refused with no one to ask for a password", "GET 401", "GET|Page 401 no"},
             {"GET into a file", "GET file", "GET|Download 200 body"},
             {"POST", "POST", "POST|Page 200 body"},
             {"POST, answer into a file", "POST file", "POST|Download 200 body"},
@@ -348,7 +352,7 @@ private slots:
         QFETCH(QString, call);
         QFETCH(QString, expected);
         ScriptedServer server;
-        server.replies << Reply{ok + "body"};
+        server.replies << Reply{call.endsWith("401") ? "HTTP/1.0 401 No\r\n\r\nno" : ok + "body"};
         HTTPSocket socket;
         const QTemporaryDir folder;
         const QString url = server.url();
