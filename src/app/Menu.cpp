@@ -23,7 +23,7 @@ void editFocusedWidget(const QString &command)
         field->copy();
     else if (command == QLatin1String("EditPaste"))
         field->paste();
-    else
+    else if (command == QLatin1String("EditClear"))
         field->del();
 }
 
