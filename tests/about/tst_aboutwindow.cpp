@@ -3,24 +3,17 @@
 #include "base/WebsiteUrl.h"
 #include "support/TestApp.h"
 
-#include <QEnterEvent>
-#include <QLabel>
-#include <QPointer>
-#include <QTimer>
-#include <QUrl>
-
 namespace {
 
 // Keeps every transparency level the box sets, while it lives.
 struct TransparencyRecorder : SeamsRestorer {
+    QList<int> levels;
     TransparencyRecorder()
     {
-        App::instance()->seams().setTransparency = [this](QWidget *, int level) {
-            levels.append(level);
-            return true;
+        seams().setTransparency = [this](QWidget *, int level) {
+            return levels.append(level), true;
         };
     }
-    QList<int> levels;
 };
 
 // One full run: 255 before showing, fade-in 255 down to 5, fade-out 0 up to 250.
@@ -120,11 +113,14 @@ private slots:
         QVERIFY(window.isNull());
     }
 
+    // The link shows a hand and opens the website once per click, a double
+    // click too (a press, then a press that Qt calls a double click); the
+    // fade goes on where it was.
     void theLinkShowsAHandAndOpensTheWebsiteOncePerClick()
     {
         TransparencyRecorder recorder;
         QList<QUrl> opened;
-        App::instance()->seams().openUrl = [&opened](const QUrl &url) {
+        seams().openUrl = [&opened](const QUrl &url) {
             opened.append(url);
         };
         QPointer<AboutWindow> window = AboutWindow::instance();
@@ -137,14 +133,12 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(link, &leave);
         QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
-        // A double click: a press, then a press that Qt calls a double click.
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseDClick(link, Qt::LeftButton);
         QCOMPARE(opened.size(), 2);
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseClick(window->findChild<QLabel *>("NameStaticText"), Qt::LeftButton);
         QCOMPARE(opened, QList<QUrl>(3, QUrl(websiteBaseUrl())));
-        // The fade goes on where it was.
         QVERIFY(driveToClose(window));
         QCOMPARE(recorder.levels, fullFade());
     }

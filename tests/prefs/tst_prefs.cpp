@@ -3,18 +3,8 @@
 #include "prefs/PreferencesWindow.h"
 #include "support/TestApp.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QMainWindow>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-
-#include <cerrno>
-#include <cstdint>
 #include <dlfcn.h>
 #include <sys/stat.h>
-#include <tuple>
 
 using namespace CommonPreferencesModule;
 using namespace PreferencesModule;
@@ -229,28 +219,25 @@ private slots:
         QMainWindow parent;
         parent.show();
         QPointer<PreferencesWindow> window;
-        // Each state as "update check, reset": the boxes, then the settings.
-        const auto state = [&window] {
+        // As the user ticks the boxes: the focus on each, then Space. Each
+        // state as "update check, reset": the boxes, then the settings.
+        const auto pressBoth = [&window] {
+            for (auto *box : window->findChildren<QCheckBox *>()) {
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_Space);
+            }
             return QStringLiteral("%1 %2, %3 %4")
                 .arg(window->findChild<QCheckBox *>("CheckCheckBox")->isChecked())
                 .arg(window->findChild<QCheckBox *>("ResetCheckBox")->isChecked())
                 .arg(checkForUpdate)
                 .arg(resetPreferences);
         };
-        // As the user ticks a box: the focus on it, then Space.
-        const auto press = [&window](const char *box) {
-            window->findChild<QCheckBox *>(box)->setFocus();
-            QTest::keyClick(window->findChild<QCheckBox *>(box), Qt::Key_Space);
-        };
         checkForUpdate = true;
         PreferencesWindow::showWithin(&parent);
         window = parent.findChild<PreferencesWindow *>();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->windowModality(), Qt::WindowModal);
-        QCOMPARE(state(), "1 0, 1 0");
-        press("ResetCheckBox");
-        press("CheckCheckBox");
-        QCOMPARE(state(), "0 1, 0 1");
+        QCOMPARE(pressBoth(), "0 1, 0 1");
         window->findChild<QPushButton *>("OkPushButton")->click();
         QTRY_VERIFY(!window);
 
@@ -264,10 +251,7 @@ private slots:
         PreferencesWindow::showWithin(&parent);
         QTRY_COMPARE(QApplication::activeWindow(), window.data());
         QCOMPARE(parent.findChildren<PreferencesWindow *>().size(), 1);
-        QCOMPARE(state(), "0 1, 0 1");
-        press("ResetCheckBox");
-        press("CheckCheckBox");
-        QCOMPARE(state(), "1 0, 1 0");
+        QCOMPARE(pressBoth(), "1 0, 1 0");
         // Only Ok closes it; it is the default button: Return works wherever the focus is.
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->close());

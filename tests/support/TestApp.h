@@ -3,11 +3,10 @@
 #include "app/App.h"
 #include "base/Seams.h"
 
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
+#include <csignal>
 #include <sys/resource.h>
 
 // Runs a Qt Test object inside the real application object, the way every
@@ -23,38 +22,51 @@
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-// Puts the program's seams back as they were when it was made.
-class SeamsRestorer {
-public:
-    SeamsRestorer();
-    ~SeamsRestorer();
-    SeamsRestorer(const SeamsRestorer &) = delete;
-    SeamsRestorer &operator=(const SeamsRestorer &) = delete;
+inline Seams &seams()
+{
+    return App::instance()->seams();
+}
 
-private:
-    Seams saved_;
+// Puts the program's seams back as they were when it was made.
+struct SeamsRestorer {
+    const Seams saved = seams();
+    ~SeamsRestorer() { seams() = saved; }
 };
 
 // Replaces the message box with a recorder, for as long as it lives.
-class MessageRecorder : SeamsRestorer {
-public:
-    MessageRecorder();
+struct MessageRecorder : SeamsRestorer {
     QStringList messages;
+    MessageRecorder()
+    {
+        seams().showMessageBox = [this](const QString &text) {
+            messages.append(text);
+        };
+    }
 };
 
 // The whole content of a file, or "(unreadable)".
-QByteArray readFile(const QString &path);
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
+}
 
 // Lets the process write files of at most `bytes` bytes until destroyed, so
-// that a write fails the way it does on a full disk.
+// that a write fails (with EFBIG, not a signal) the way it does on a full disk.
 class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
     rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
+    void (*previousHandler_)(int) = std::signal(SIGXFSZ, SIG_IGN);
+
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit limit{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
 };

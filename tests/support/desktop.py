@@ -1,6 +1,6 @@
 """Runs the real program under the current X display (no window manager) and
-drives it as a person would: its windows, keys typed through xdotool, and the
-close box, which asks a window to close with a WM_DELETE_WINDOW message."""
+drives it as a person would: keys typed through xdotool, and the close box,
+which asks a window to close with a WM_DELETE_WINDOW message."""
 import os, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 from Xlib import X, Xatom, display, error, protocol
@@ -76,15 +76,15 @@ class Program:
         return found if kind is None else [w for w, k in found.items() if k == kind]
 
     def started(self):
-        """Waits for the window with the instructions sheet over it; gives both."""
+        """Waits for the window with the instructions sheet over it; gives the window."""
         wait_for(lambda: sorted(self.windows().values()) == ["sheet", "window"],
                  "window with its instructions sheet")
-        return self.windows("window")[0], self.windows("sheet")[0]
+        return self.windows("window")[0]
 
     def dismiss_sheet(self):
         """Dismisses the instructions with Return; gives the window."""
-        window, sheet = self.started()
-        press(sheet, "Return")
+        window = self.started()
+        press(self.windows("sheet")[0], "Return")
         wait_for(lambda: list(self.windows().values()) == ["window"], "end of the instructions")
         return window
 
@@ -95,12 +95,12 @@ class Program:
             data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         x.sync()
 
-    def quit(self, road, seconds=10):
+    def quit(self, road):
         """Ends the program by the close box ("close") or a signal ("TERM"...);
         gives its status, the windows it showed meanwhile and the seconds it took."""
         before, appeared, started = set(self.windows()), set(), time.monotonic()
         self.close() if road == "close" else self.process.send_signal(
             getattr(signal, "SIG" + road))
         wait_for(lambda: appeared.update(set(self.windows()) - before)
-                 or self.process.poll() is not None, "end of the program", seconds)
+                 or self.process.poll() is not None, "end of the program")
         return self.process.returncode, appeared, time.monotonic() - started

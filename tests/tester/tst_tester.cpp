@@ -5,24 +5,16 @@
 #include "tester/MainWindow.h"
 #include "tester/SdlGameInput.h"
 
-#include <QComboBox>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
-
 #include <cmath>
-#include <limits>
-#include <optional>
-#include <tuple>
+
+using namespace PreferencesModule;
 
 namespace {
 
 // A device name from a USB descriptor need not be ASCII: the report is UTF-8.
 constexpr char bareName[] = "Manette Ünïcødé ☃";
 
-template <typename T> T *part(const char *name)
+template <typename T = QWidget> T *part(const char *name)
 {
     return MainWindow::instance()->findChild<T *>(name);
 }
@@ -38,7 +30,7 @@ QStringList listRows()
     const auto *list = part<QTreeWidget>("MainListBox");
     for (int index = 0; index < list->topLevelItemCount(); ++index) {
         const QTreeWidgetItem *row = list->topLevelItem(index);
-        rows.append(QStringList{row->text(0), row->text(1), row->text(2), row->text(3)}.join('|'));
+        rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2) + '|' + row->text(3);
     }
     return rows;
 }
@@ -71,7 +63,7 @@ class TestTester : public QObject {
 
     void chooseFile(const QString &path)
     {
-        App::instance()->seams().saveFileName = [this, path](QWidget *, const QString &name) {
+        seams().saveFileName = [this, path](QWidget *, const QString &name) {
             offeredNames_.append(name);
             return path;
         };
@@ -87,8 +79,7 @@ private slots:
     void init()
     {
         seams_.emplace();
-        PreferencesModule::mainWindowLeft = PreferencesModule::mainWindowTop = -1;
-        PreferencesModule::mainWindowWidth = PreferencesModule::mainWindowHeight = -1;
+        mainWindowLeft = mainWindowTop = mainWindowWidth = mainWindowHeight = -1;
         offeredNames_.clear();
     }
 
@@ -104,12 +95,10 @@ private slots:
         VirtualJoystick twin({"Test Pad", 0, 1, 0});
         pad.setAxis(0, 128);
         pad.setButton(1, true);
-        QCOMPARE(MainWindow::instance()->windowTitle(), QStringLiteral("Quillomat"));
-        QCOMPARE(popup()->count(), 2);
-        QCOMPARE(popup()->currentIndex(), -1);
-        QCOMPARE(listRows(), QStringList());
-        QCOMPARE(part<QTimer>("MainTimer")->interval(), 100);
-        QVERIFY(part<QTimer>("MainTimer")->isActive());
+        QCOMPARE(MainWindow::instance()->windowTitle(), "Quillomat");
+        QVERIFY(popup()->count() == 2 && popup()->currentIndex() == -1 && listRows().isEmpty());
+        QVERIFY(part<QTimer>("MainTimer")->interval() == 100 &&
+                part<QTimer>("MainTimer")->isActive());
 
         popup()->setCurrentIndex(0);
         QCOMPARE(listRows(), (QStringList{"Axis 0|128|128|128", "Axis 1|0|0|0", "Axis 2|0|0|0",
@@ -125,14 +114,13 @@ private slots:
         tick();
         QCOMPARE(listRows(), (QStringList{"Axis 0|-32768|5|128", "Axis 1|0|0|0", "Axis 2|0|0|32767",
                                           "Button 0|0|0|0", "Button 1|0|0|1", "Hat 0|0|0|12"}));
-
         // Another device's rows replace these; picking the pad again starts over.
         popup()->setCurrentIndex(1);
         pad.setAxis(0, 12);
         tick();
         QCOMPARE(listRows(), QStringList{"Button 0|0|0|0"});
         popup()->setCurrentIndex(0);
-        QCOMPARE(listRows().first(), QStringLiteral("Axis 0|12|12|12"));
+        QCOMPARE(listRows().first(), "Axis 0|12|12|12");
     }
 
     void theTimerSamplesAndAnUnpluggedPadReadsAtRest()
@@ -148,7 +136,7 @@ private slots:
     void valuesBeyond16BitsShowInFullUntilTheFirstTick()
     {
         auto *pad = new WidePad;
-        App::instance()->seams().createGameInputManager = [pad] {
+        seams().createGameInputManager = [pad] {
             return std::unique_ptr<GameInputManager>(pad);
         };
         popup()->setCurrentIndex(0);
@@ -159,13 +147,15 @@ private slots:
         QCOMPARE(listRows(), QStringList{"Wide|-25536|25536|40000"});
     }
 
+    // The device picked (-2: there is none at all) and where the dialog says
+    // to save; the file found there after, and the message.
     void saveWritesTheListOrSaysWhyNot_data()
     {
-        QTest::addColumn<int>("device"); // -2: no device at all
+        QTest::addColumn<int>("device");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QByteArray>("expectedFile");
         QTest::addColumn<QString>("expectedMessage");
-        const QByteArray earlier = "earlier report\n";
+        const QByteArray earlier = "earlier report\n", none = "\n\n";
         const QByteArray report = "Test Pad\n\n"
                                   "Axis 0 : Minimum = -32768, Default = 0, Maximum = 0\n"
                                   "Button 0 : Minimum = 0, Default = 0, Maximum = 1\n";
@@ -176,10 +166,10 @@ private slots:
         QTest::newRow("over an earlier report")
             << 0 << "Test Pad.txt" << report << created.arg("Test Pad");
         QTest::newRow("device without elements")
-            << 1 << QString(bareName) + ".txt" << QByteArray(bareName) + "\n\n"
+            << 1 << QString(bareName) + ".txt" << QByteArray(bareName) + none
             << created.arg(bareName);
-        QTest::newRow("no device picked") << -1 << ".txt" << QByteArray("\n\n") << created.arg("");
-        QTest::newRow("no device at all") << -2 << ".txt" << QByteArray("\n\n") << created.arg("");
+        QTest::newRow("no device picked") << -1 << ".txt" << none << created.arg("");
+        QTest::newRow("no device at all") << -2 << ".txt" << none << created.arg("");
         QTest::newRow("dialog cancelled")
             << 0 << "" << earlier << "The \"Test Pad.txt\" file does not exist.";
         QTest::newRow("place cannot hold a file") << 0 << "a file/x.txt" << earlier << notCreated;
@@ -193,12 +183,10 @@ private slots:
         QFETCH(QString, expectedMessage);
         QTemporaryDir folder;
         const QString earlier = folder.filePath("Test Pad.txt");
-        {
-            QFile file(earlier);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier report\n") > 0);
-            QFile blocker(folder.filePath("a file"));
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        }
+        QFile file(earlier), blocker(folder.filePath("a file"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier report\n") > 0 &&
+                blocker.open(QIODevice::WriteOnly));
+        file.close();
         MessageRecorder recorder;
         std::optional<VirtualJoystick> pad, bare;
         if (device != -2) {
@@ -207,8 +195,7 @@ private slots:
         }
         popup()->setCurrentIndex(device);
         QCOMPARE(popup()->count(), device == -2 ? 0 : 2);
-        for (const auto &[axis, button] :
-             std::initializer_list<std::pair<int, bool>>{{-32768, false}, {0, true}, {0, false}}) {
+        for (const auto &[axis, button] : {std::pair{-32768, false}, {0, true}, {0, false}}) {
             if (pad) {
                 pad->setAxis(0, Sint16(axis));
                 pad->setButton(0, button);
@@ -216,9 +203,7 @@ private slots:
             tick();
         }
         const bool fullDisk = place == "full disk";
-        const QString path = place.isEmpty() ? QString()
-                             : fullDisk      ? earlier
-                                             : folder.filePath(place);
+        const QString path = place.isEmpty() ? "" : fullDisk ? earlier : folder.filePath(place);
         chooseFile(path);
         {
             const FileSizeLimit limit(fullDisk ? 100 : RLIM_INFINITY);
@@ -232,7 +217,7 @@ private slots:
     void returnPressesSave()
     {
         MessageRecorder recorder;
-        chooseFile(QString());
+        chooseFile("");
         MainWindow::instance()->show();
         QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
         popup()->setFocus();
@@ -249,22 +234,22 @@ private slots:
         MainWindow *window = MainWindow::instance();
         window->show();
         window->resize(100, 100);
-        QTRY_COMPARE(part<QWidget>("MainWindowContent")->size(), QSize(350, 400));
+        QTRY_COMPARE(part("MainWindowContent")->size(), QSize(350, 400));
         window->resize(window->width() + 150, window->height() + 200);
-        QTRY_COMPARE(part<QWidget>("MainWindowContent")->size(), QSize(500, 600));
+        QTRY_COMPARE(part("MainWindowContent")->size(), QSize(500, 600));
         QList<QRect> placed;
         for (const char *name :
              {"MainPopupMenu", "MainListBox", "InstructionsStaticText", "SavePushButton"})
-            placed.append(part<QWidget>(name)->geometry());
+            placed.append(part(name)->geometry());
         QCOMPARE(
             placed,
             (QList<QRect>{
                 {10, 40, 480, 20}, {10, 70, 480, 440}, {10, 520, 480, 40}, {390, 570, 100, 20}}));
         // The three value columns keep 60 pixels; the element's takes the rest.
-        const auto *list = part<QTreeWidget>("MainListBox");
-        for (int column = 1; column <= 3; ++column)
-            QCOMPARE(list->header()->sectionSize(column), 60);
-        QCOMPARE(list->header()->sectionSize(0) + 180, list->viewport()->width());
+        const QHeaderView *header = part<QTreeWidget>("MainListBox")->header();
+        QVERIFY(header->sectionSize(1) == 60 && header->sectionSize(2) == 60 &&
+                header->sectionSize(3) == 60);
+        QCOMPARE(header->sectionSize(0) + 180, header->width());
     }
 
     // Each stored value applies by itself; sizes are the content's, within the
@@ -274,28 +259,22 @@ private slots:
         QTest::addColumn<QList<int>>("stored"); // left, top, width, height
         QTest::addColumn<QRect>("expected");    // position (-1: unchecked) and content size
         const int largest = std::numeric_limits<qint32>::max(), smallest = -largest - 1;
-        const struct {
-            const char *tag;
-            QList<int> stored;
-            QRect expected;
-        } rows[] = {
-            {"nothing", {-1, -1, -1, -1}, {300, 200, 350, 400}},
-            {"left only, height", {40, -1, -1, 450}, {40, 200, 350, 450}},
-            {"top only, width", {-1, 50, 500, -1}, {300, 50, 500, 400}},
-            {"both, zero size", {40, 50, 0, 0}, {40, 50, 350, 400}},
-            {"largest height", {-1, -1, -1, largest}, {-1, -1, 350, 32767}},
-            {"largest width, smallest height", {-1, -1, largest, smallest}, {-1, -1, 32767, 400}},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row.tag) << row.stored << row.expected;
+        QTest::newRow("nothing") << QList{-1, -1, -1, -1} << QRect(300, 200, 350, 400);
+        QTest::newRow("left only, height") << QList{40, -1, -1, 450} << QRect(40, 200, 350, 450);
+        QTest::newRow("top only, width") << QList{-1, 50, 500, -1} << QRect(300, 50, 500, 400);
+        QTest::newRow("both, zero size") << QList{40, 50, 0, 0} << QRect(40, 50, 350, 400);
+        QTest::newRow("largest height") << QList{-1, -1, -1, largest} << QRect(-1, -1, 350, 32767);
+        QTest::newRow("largest width, smallest height")
+            << QList{-1, -1, largest, smallest} << QRect(-1, -1, 32767, 400);
     }
     void storedGeometryIsAppliedValueByValue()
     {
         QFETCH(QList<int>, stored);
         QFETCH(QRect, expected);
-        std::tie(PreferencesModule::mainWindowLeft, PreferencesModule::mainWindowTop,
-                 PreferencesModule::mainWindowWidth, PreferencesModule::mainWindowHeight) =
-            std::tuple(stored[0], stored[1], stored[2], stored[3]);
+        mainWindowLeft = stored[0];
+        mainWindowTop = stored[1];
+        mainWindowWidth = stored[2];
+        mainWindowHeight = stored[3];
         MainWindow *window = MainWindow::instance();
         // Laid out as shown, without painting up to 32767 pixels.
         window->setAttribute(Qt::WA_DontShowOnScreen, expected.x() < 0);
@@ -307,7 +286,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QTRY_COMPARE(window->pos(), expected.topLeft());
         }
-        QCOMPARE(part<QWidget>("MainWindowContent")->size(), expected.size());
+        QCOMPARE(part("MainWindowContent")->size(), expected.size());
     }
 
     void movesAndResizesAreRecordedSeparately()
@@ -316,14 +295,12 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->move(70, 80);
-        QTRY_COMPARE(PreferencesModule::mainWindowTop, 80);
-        QCOMPARE(PreferencesModule::mainWindowLeft, 70);
+        QTRY_COMPARE(mainWindowTop, 80);
         // Showing the window and moving it recorded no size.
-        QCOMPARE(PreferencesModule::mainWindowWidth, -1);
+        QVERIFY(mainWindowLeft == 70 && mainWindowWidth == -1);
         window->resize(window->width() + 10, window->height());
-        QTRY_COMPARE(PreferencesModule::mainWindowWidth, 360);
-        QCOMPARE(PreferencesModule::mainWindowHeight, 400);
-        QCOMPARE(PreferencesModule::mainWindowLeft, 70);
+        QTRY_COMPARE(mainWindowWidth, 360);
+        QVERIFY(mainWindowHeight == 400 && mainWindowLeft == 70);
     }
 
     // The SDL adapter: SDL's own indexes move down when a pad goes; ours stay.
@@ -337,23 +314,22 @@ private slots:
         QCOMPARE(manager->DeviceCount(), 2);
         first.reset();
         GameInputDevice *device = manager->Device(1);
-        QCOMPARE(device->Name(), QStringLiteral("Second"));
+        QCOMPARE(device->Name(), "Second");
         QStringList names;
         for (std::int32_t index = 0; index < device->ElementCount(); ++index)
             names.append(device->Element(index)->Name());
         QCOMPARE(names.size(), 22);
-        QCOMPARE(names.mid(4, 3),
-                 (QStringList{"Axis 4 (left trigger)", "Axis 5 (right trigger)", "Button 0 (A)"}));
-        QCOMPARE(names.mid(17),
-                 (QStringList{"Button 11 (D-pad up)", "Button 12 (D-pad down)",
-                              "Button 13 (D-pad left)", "Button 14 (D-pad right)", "Hat 0"}));
+        QCOMPARE(names.mid(4, 3).join(", "),
+                 "Axis 4 (left trigger), Axis 5 (right trigger), Button 0 (A)");
+        QCOMPARE(names.mid(17).join(", "),
+                 "Button 11 (D-pad up), Button 12 (D-pad down), Button 13 (D-pad left), "
+                 "Button 14 (D-pad right), Hat 0");
         second.setButton(1, true);
         VirtualJoystick::settle();
         QCOMPARE(device->Element(7)->Value(), 1);
         QCOMPARE(manager->Device(2), nullptr);
         // The pad that went away offers nothing to read and does not crash.
-        QCOMPARE(manager->Device(0)->ElementCount(), 0);
-        QCOMPARE(manager->Device(0)->Element(0), nullptr);
+        QVERIFY(manager->Device(0)->ElementCount() == 0 && !manager->Device(0)->Element(0));
     }
 
     // The conversions between values and the list's texts, which are the
@@ -363,7 +339,8 @@ private slots:
         QTest::addColumn<QString>("function");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        const char *rows[][4] = {
+        const QString zeros(400, '0');
+        const QString rows[][4] = {
             {"16-bit top stays", "narrow", "32767", "32767"},
             {"one past the top wraps", "narrow", "32768", "-32768"},
             {"all ones is -1", "narrow", "65535", "-1"},
@@ -383,6 +360,9 @@ private slots:
             // Which way the range was left depends on the magnitude, not on "e-".
             {"huge negative, point and exponent", "read", "-12.5e999", "-inf"},
             {"beyond Latin-1 ends the number", "read", "7☃8", "7"},
+            {"long text", "read", "-7" + QString(100, 'x'), "-7"},
+            {"tiny without exponent", "read", "0." + zeros + "1", "0"},
+            {"huge with a negative exponent", "read", "1" + zeros + "e-5", "inf"},
             {"minus zero", "write", "-0", "0"},
             {"largest exact whole number", "write", "9007199254740991", "9007199254740991"},
             {"fraction towards zero", "clamp", "-120.9", "-120"},
@@ -391,45 +371,33 @@ private slots:
             {"not a number", "clamp", "nan", "-1"},
         };
         for (const auto &row : rows)
-            QTest::newRow(row[0]) << row[1] << QString::fromUtf8(row[2]) << row[3];
-        const QString zeros(400, '0');
-        QTest::newRow("long text") << "read"
-                                   << "-7" + QString(100, 'x') << "-7";
-        QTest::newRow("tiny without exponent") << "read" << "0." + zeros + "1" << "0";
-        QTest::newRow("huge with a negative exponent") << "read" << "1" + zeros + "e-5" << "inf";
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
     }
     void valueTexts()
     {
         QFETCH(QString, function);
         QFETCH(QString, input);
         QFETCH(QString, expected);
-        const double number = input.toDouble();
-        QString result;
-        if (function == "narrow")
-            result = QString::number(ValueText::narrowTo16Bits(input.toInt()));
-        else if (function == "read")
-            result = ValueText::realText(ValueText::leadingNumber(input));
-        else if (function == "write")
-            result = ValueText::realText(number);
-        else
-            result = QString::number(ValueText::clampToInt32(input == "nan"    ? std::nan("")
-                                                             : input == "-inf" ? -INFINITY
-                                                                               : number,
-                                                             -1));
-        QCOMPARE(result, expected);
+        const double number = input == "nan"    ? std::nan("")
+                              : input == "-inf" ? -INFINITY
+                                                : input.toDouble();
+        QCOMPARE(function == "narrow"  ? QString::number(ValueText::narrowTo16Bits(input.toInt()))
+                 : function == "read"  ? ValueText::realText(ValueText::leadingNumber(input))
+                 : function == "write" ? ValueText::realText(number)
+                                       : QString::number(ValueText::clampToInt32(number, -1)),
+                 expected);
     }
 
     // Last: the program is quitting afterwards.
     void withoutAGameInputManagerTheProgramSaysSoAndEnds()
     {
         MessageRecorder recorder;
-        App::instance()->seams().createGameInputManager = [] {
+        seams().createGameInputManager = [] {
             return std::unique_ptr<GameInputManager>();
         };
         MainWindow::instance();
         QCOMPARE(recorder.messages, QStringList{"The GameInputManager could not be created."});
-        QCOMPARE(popup()->count(), 0);
-        QVERIFY(!part<QTimer>("MainTimer")->isActive());
+        QVERIFY(popup()->count() == 0 && !part<QTimer>("MainTimer")->isActive());
         QVERIFY(App::instance()->isQuitting());
     }
 };

@@ -5,14 +5,10 @@
 #include "update/CheckForUpdateModule.h"
 #include "update/CheckForUpdateThread.h"
 
-#include <QElapsedTimer>
-
 namespace {
 
 using Reply = ScriptedServer::Reply;
-const QByteArray ok = "HTTP/1.0 200 OK\r\n\r\n";
-// 14 bytes.
-const QByteArray newer = "Quillomat 2.0\n";
+const QByteArray ok = "HTTP/1.0 200 OK\r\n\r\n", newer = "Quillomat 2.0\n"; // 14 bytes
 const QString told = "Update notification\n\nA new version of Quillomat is available online.\n"
                      "You can download it right now from our website.";
 
@@ -46,8 +42,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("response"); // none: no server; "(reset)" after it: a reset
         QTest::addColumn<bool>("isTold");
-        const QByteArray running = ok + "Quillomat 1.0";
-        const QByteArray path = "/quillomat/version.txt",
+        const QByteArray running = ok + "Quillomat 1.0", path = "/quillomat/version.txt",
                          length = "HTTP/1.0 200 OK\r\nContent-Length: ";
         const struct {
             const char *tag;
@@ -139,7 +134,7 @@ private slots:
         check.start();
         for (int wait = 0; wait < 1000 && server->connectionCount == 0; ++wait)
             QThread::msleep(10);
-        QThread::msleep(300);
+        QThread::msleep(300); // the answer is in, the message asked for
         QVERIFY(check.isRunning());
         App::instance()->quitApplication();
         QVERIFY(check.wait(1000));
