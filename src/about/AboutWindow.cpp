@@ -110,7 +110,6 @@ void AboutWindow::Layout()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AboutWindow"));
-    setWindowTitle(QString());
     setFixedSize(windowSize);
     metalPicture_ = AboutWindowMetalPicture();
 }

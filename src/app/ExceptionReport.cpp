@@ -43,7 +43,7 @@ AppException::AppException(std::int32_t number, QString message)
     info_.stack.remove(0, constructor >= 0 ? constructor + 1 : 1);
 }
 
-QStringList currentStack(int skip)
+QStringList currentStack()
 {
     constexpr int maximumFrames = 64;
     void *frames[maximumFrames];
@@ -53,7 +53,7 @@ QStringList currentStack(int skip)
     QStringList stack;
     if (!symbols)
         return stack;
-    for (int index = 1 + skip; index < count; ++index)
+    for (int index = 1; index < count; ++index)
         stack.append(readableFrame(symbols.get()[index]));
     return stack;
 }

@@ -28,9 +28,9 @@ private:
     std::string what_;
 };
 
-// The calling thread's stack, innermost first, without the `skip` innermost
-// frames and without this function's own frame.
-QStringList currentStack(int skip = 0);
+// The calling thread's stack, innermost first, without this function's own
+// frame.
+QStringList currentStack();
 
 // Describes an exception caught as `exception`:
 // - AppException: its own number, message and stack;

@@ -38,7 +38,6 @@ void InstructionsWindow::Layout()
     // A title bar without close, minimize or maximize buttons; a sheet on the
     // platforms that have them.
     setWindowFlags(Qt::Sheet | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QString());
     setFixedSize(320, 330);
 }
 

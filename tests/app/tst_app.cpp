@@ -429,7 +429,12 @@ private slots:
         };
         QPointer<MainWindow> window = MainWindow::instance();
         window->show();
-        window->findChild<QPushButton *>("SavePushButton")->click();
+        // The quit ends the program's event loop, even with the exception on the way.
+        QEventLoop programLoop;
+        QTimer::singleShot(0, window->findChild<QPushButton *>("SavePushButton"),
+                           &QPushButton::click);
+        QTimer::singleShot(5000, &programLoop, [&programLoop] { programLoop.exit(1); });
+        QCOMPARE(programLoop.exec(), 0);
         QVERIFY(dialogWentAway && window && !window->isVisible());
         QVERIFY(App::instance()->isQuitting());
         // A save cancelled by the quit says nothing more.

@@ -236,7 +236,8 @@ private slots:
         PreferencesWindow::showWithin(&parent);
         window = parent.findChild<PreferencesWindow *>();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCOMPARE(window->windowModality(), Qt::WindowModal);
+        QVERIFY(window->windowModality() == Qt::WindowModal &&
+                window->windowTitle() == "Preferences");
         QCOMPARE(pressBoth(), "0 1, 0 1");
         window->findChild<QPushButton *>("OkPushButton")->click();
         QTRY_VERIFY(!window);
