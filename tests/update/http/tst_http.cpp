@@ -1,6 +1,7 @@
 #include "HttpFuzzHarness.h"
 #include "ScriptedServer.h"
 #include "update/http/HTTPSocket.h"
+#include "update/http/HttpMessage.h"
 #include "update/http/InternetHeaders.h"
 
 #include <QtTest>
@@ -122,6 +123,12 @@ private slots:
                  "From: f\r\nTo: a, b\r\nCC: c\r\nX-Mailer: m");
         headers._ParseHeaders("From: f");
         QCOMPARE(headers._FormatEmailHeaders(), "From: f");
+    }
+
+    void base64WrapsAtTheWidthAsked()
+    {
+        QCOMPARE(EncodeBase64("abcdefgh", 4), "YWJj\r\nZGVm\r\nZ2g=");
+        QCOMPARE(EncodeBase64("abcdefgh", 0), "YWJjZGVmZ2g=");
     }
 
     // Every request the server saw, in order. A word before the URL says how
