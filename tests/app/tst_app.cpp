@@ -54,8 +54,8 @@ QString skeleton(const QString &text)
     return kept.join(' ') + QStringLiteral(" / %1 line breaks").arg(text.count('\r'));
 }
 
-// The controls of a window whose text does not show whole, or that cover
-// another control, as "Window/Control".
+// The controls of a window whose text is missing or does not show whole, or
+// that cover another control, as "Window/Control".
 QStringList clippedTexts(const QWidget *window)
 {
     QStringList clipped;
@@ -66,19 +66,21 @@ QStringList clippedTexts(const QWidget *window)
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect area = label->contentsRect();
-        check(label, area.contains(label->fontMetrics().boundingRect(area, flags, label->text())));
+        check(label, !label->text().isEmpty() && area.contains(label->fontMetrics().boundingRect(
+                                                     area, flags, label->text())));
     }
     for (const QPushButton *button : window->findChildren<QPushButton *>()) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        check(button, button->fontMetrics().horizontalAdvance(button->text()) <=
-                          button->style()
-                              ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                              .width());
+        check(button, !button->text().isEmpty() &&
+                          button->fontMetrics().horizontalAdvance(button->text()) <=
+                              button->style()
+                                  ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                                  .width());
     }
     for (const QCheckBox *box : window->findChildren<QCheckBox *>())
-        check(box, box->sizeHint().width() <= box->width());
+        check(box, !box->text().isEmpty() && box->sizeHint().width() <= box->width());
     for (const QTreeWidget *list : window->findChildren<QTreeWidget *>())
         for (int column = 1; column < list->columnCount(); ++column)
             check(list->header(), list->header()->fontMetrics().horizontalAdvance(
