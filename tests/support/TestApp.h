@@ -3,8 +3,30 @@
 #include "app/App.h"
 #include "base/Seams.h"
 
-#include <QtTest>
-#include <QtWidgets>
+// What the tests of the windows use.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QEnterEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QTranslator>
+#include <QTreeWidget>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -4,7 +4,12 @@
 #include "update/http/HttpMessage.h"
 #include "update/http/InternetHeaders.h"
 
-#include <QtTest>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <ctime>
 #include <numeric>
