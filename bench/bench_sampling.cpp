@@ -5,10 +5,6 @@
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
 
-#include <QComboBox>
-#include <QTimer>
-#include <QTreeWidget>
-
 class BenchSampling : public QObject {
     Q_OBJECT
 

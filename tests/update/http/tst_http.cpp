@@ -341,9 +341,8 @@ private slots:
         QFETCH(QString, call);
         QFETCH(QString, expected);
         ScriptedServer server;
-        const Reply reply{"HTTP/1.0 " + QByteArray(call.endsWith("401") ? "401 No" : "200 OK") +
-                              "\r\nContent-length: 2\r\n\r\n" +
-                              (call.endsWith("401") ? "no" : "ab"),
+        const Reply reply{call.endsWith("401") ? "HTTP/1.0 401 No\r\nContent-length: 2\r\n\r\nno"
+                                               : "HTTP/1.0 200 OK\r\nContent-length: 2\r\n\r\nab",
                           1};
         server.replies << reply << reply;
         HTTPSocket socket;
