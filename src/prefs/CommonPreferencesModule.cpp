@@ -18,7 +18,8 @@ std::optional<QHash<QString, QString>> dictionary_;
 bool isFileLoaded_ = false;
 
 // Calls `deliver` with each line of `text`, without its LF or CR. A CR LF
-// pair gives an empty line between the two, which carries no entry.
+// pair gives an empty line between the two, and a final line break one after
+// it; an empty line carries no entry.
 template <typename Deliver> void forEachLine(QStringView text, Deliver deliver)
 {
     qsizetype start = 0;
@@ -30,8 +31,7 @@ template <typename Deliver> void forEachLine(QStringView text, Deliver deliver)
         deliver(text.mid(start, position - start));
         start = position + 1;
     }
-    if (start < length)
-        deliver(text.mid(start));
+    deliver(text.mid(start));
 }
 
 } // namespace

@@ -270,9 +270,10 @@ private slots:
 
     // The layouts' fonts ("b" bold, "u" underlined) and their texts' colours.
     // Black texts stay black on a light desktop and take the theme's text
-    // colour on a dark one, also when the theme changes while the windows are
-    // open; the About box paints its own backdrop and keeps its colours.
-    // Translators write these texts: shown as written, never as markup.
+    // colour on a dark one, from the start and when the theme changes while
+    // the windows are open; the About box paints its own backdrop and keeps
+    // its colours. Translators write these texts: shown as written, never as
+    // markup.
     void controlsHaveTheirLayoutsFontsAndReadableTexts()
     {
         const QPalette light = QApplication::palette();
@@ -280,6 +281,7 @@ private slots:
         dark.setColor(QPalette::WindowText, QColor(0xeeeeee));
         const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
         QVERIFY(contrastRatio(Qt::black, light.color(QPalette::Window)) >= 4.5);
+        QApplication::setPalette(dark);
         MainWindow *tester = MainWindow::instance();
         std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());
         std::unique_ptr<AboutWindow> about(AboutWindow::instance());
@@ -292,11 +294,11 @@ private slots:
                                  (label->textFormat() == Qt::PlainText ? "" : " markup");
             return found.join(' ');
         };
-        QCOMPARE(colours(), "000000 000000 000000 000000 000000 0000ff");
-        QApplication::setPalette(dark);
-        QTRY_COMPARE(colours(), "eeeeee eeeeee eeeeee 000000 000000 0000ff");
+        QCOMPARE(colours(), "eeeeee eeeeee eeeeee 000000 000000 0000ff");
         QApplication::setPalette(light);
         QTRY_COMPARE(colours(), "000000 000000 000000 000000 000000 0000ff");
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(colours(), "eeeeee eeeeee eeeeee 000000 000000 0000ff");
 
         PreferencesWindow::showWithin(tester); // a child of the tester window
         QStringList fonts;

@@ -214,8 +214,10 @@ private slots:
         QCOMPARE(readFile(QFile::exists(path) ? path : earlier), expectedFile);
     }
 
+    // Save is the default button, and Return presses it.
     void returnPressesSave()
     {
+        QVERIFY(part<QPushButton>("SavePushButton")->isDefault());
         MessageRecorder recorder;
         chooseFile("");
         MainWindow::instance()->show();

@@ -260,10 +260,7 @@ bool HTTPSocket::_SetDownloadFile(const QString &file)
 void HTTPSocket::_KillDownloadStream()
 {
     _downloadFile.clear();
-    if (_downloadStream) {
-        _downloadStream->close();
-        _downloadStream.reset();
-    }
+    _downloadStream.reset(); // closing the file
 }
 
 void HTTPSocket::_SendRequest(const QByteArray &method)

@@ -159,14 +159,15 @@ private slots:
             << request("GET /", here) +
                    request("GET /", here, "Authorization: Basic " + key + "\r\n") +
                    request("GET /", here);
-        QTest::newRow("POST with form data, then a GET without it")
+        QTest::newRow("POST with form data, then a GET and a POST without it")
             << "POST http://127.0.0.1:%1/f"
             << request(
                    "POST /f", here,
                    "Content-type: application/x-www-form-urlencoded\r\nContent-length: 96\r\n") +
                    "a+b=1%2B1&=&x=%25%26%3D%2C%2F%5C%5D%5B%7B%7D%60%7E%2D%5F%28%29%2A%5E%24%23%21%"
                    "2B%0D%0A.?:;@'\"<>|" +
-                   request("GET /f", here);
+                   request("GET /f", here) +
+                   request("POST /f", here, "Content-type: \r\nContent-length: 0\r\n");
     }
     void sendsTheExactRequest()
     {
@@ -178,7 +179,7 @@ private slots:
         url = url.section(' ', -1).replace("%1", port);
         if (setup == "401")
             server.replies << Reply{"HTTP/1.0 401 No\r\nWWW-Authenticate: Basic\r\n\r\nx"};
-        server.replies << Reply{ok + "welcome"} << Reply{ok + "welcome"};
+        server.replies << Reply{ok + "welcome"} << Reply{ok + "welcome"} << Reply{ok};
         HTTPSocket socket;
         QVERIFY(!socket.SetRequestHeader("X-Evil", "a\r\nInjected: 1") &&
                 !socket.SetRequestHeader("X-Evil\n", "a") &&
@@ -197,6 +198,8 @@ private slots:
         QCOMPARE(setup == "POST" ? socket.Post(url, 5) : socket.Get(url, 5), QByteArray("welcome"));
         if (setup == "401" || setup == "POST")
             socket.Get(url, 5);
+        if (setup == "POST")
+            socket.Post(url, 5);
         QCOMPARE(server.requests.join(), expected.replace("%1", port));
         // The next request starts afresh: no status is left from this one.
         socket.HTTPProxyAddress.clear();
@@ -333,8 +336,11 @@ private slots:
         QTest::newRow("HEAD") << "HEAD"
                               << "HEAD: Connected; Headers 200";
         QTest::newRow("a second GET on one socket counts from the start")
-            << "GET twice"
+            << "GET, GET"
             << "GET: Connected; " + ok + "Page 200 ab; Connected; " + ok + "Page 200 ab";
+        QTest::newRow("a GET after a download is a page again")
+            << "GET file, GET"
+            << "GET: Connected; " + ok + "Download 200 ab; Connected; " + ok + "Page 200 ab";
     }
     void asynchronousCalls()
     {
@@ -348,7 +354,6 @@ private slots:
         HTTPSocket socket;
         const QTemporaryDir folder;
         const QString url = server.url();
-        const QString file = call.endsWith("file") ? folder.filePath("f") : QString();
         QStringList log;
         connect(&socket, &HTTPSocket::Connected, [&] { log << "Connected"; });
         connect(&socket, &HTTPSocket::HeadersReceived,
@@ -365,16 +370,19 @@ private slots:
                        .arg(status)
                        .arg(saved.open(QIODevice::ReadOnly) ? saved.readAll() : "?");
         });
-        const QString end = call == "HEAD" ? "Headers" : file.isEmpty() ? "Page" : "Download";
-        for (int times = 1; times <= (call.endsWith("twice") ? 2 : 1); ++times) {
-            if (call == "HEAD")
+        const QRegularExpression end(call == "HEAD" ? "^Headers" : "^(Page|Download)");
+        const QStringList calls = call.split(", ");
+        for (int started = 1; started <= calls.size(); ++started) {
+            const QString &one = calls[started - 1];
+            const QString file = one.endsWith("file") ? folder.filePath("f") : QString();
+            if (one == "HEAD")
                 socket.GetHeaders(url);
-            else if (call.startsWith("GET"))
+            else if (one.startsWith("GET"))
                 file.isEmpty() ? socket.Get(url) : socket.Get(url, file);
             else
                 file.isEmpty() ? socket.Post(url) : socket.Post(url, file);
             for (QDeadlineTimer deadline(5000);
-                 log.filter(end).size() < times && !deadline.hasExpired();)
+                 log.filter(end).size() < started && !deadline.hasExpired();)
                 socket.Poll();
         }
         QTest::qWait(20); // nothing comes after the end
