@@ -49,8 +49,8 @@ HTTPSocket::HTTPSocket(QObject *parent)
 
 HTTPSocket::~HTTPSocket()
 {
-    // The base class aborts the connection later, when this part is gone.
-    disconnect(this, nullptr, this, nullptr);
+    // Closed while this part still handles the socket's signals: the base
+    // class then finds nothing left to abort.
     Close();
 }
 

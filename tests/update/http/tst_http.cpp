@@ -45,6 +45,7 @@ private slots:
              "Set-Cookie=a=1|Host=h:80|set-cookie=b=2"},
             {"folds join with one space", "X: a\r\n\t  b\r\n c", "X=a   b c"},
             {"every kind of space before a value", "X:\v\f\t a", "X=a"},
+            {"nothing but spaces after the colon", "X: \r\nY: 1", "X=|Y=1"},
             {"LF line ends", "S\nA: 1\n B\nC: 2", "A=1 B|C=2"},
             {"CR line ends", "S\rA: 1\rC: 2", "A=1|C=2"},
             {"CR LF wins over a stray LF", "A: x\ny\r\nB: 2", "A=x\ny|B=2"},
