@@ -367,11 +367,17 @@ private slots:
         connect(&socket, &HTTPSocket::PageReceived, [&](auto, int status, auto, QByteArray body) {
             log << QString("Page %1 %2").arg(status).arg(body);
         });
+        // A finished download is complete on disk and no longer held open.
         connect(&socket, &HTTPSocket::DownloadComplete, [&](auto, int status, auto, QString path) {
             QFile saved(path);
-            log << QString("Download %1 %2")
+            QStringList held;
+            for (const QFileInfo &handle :
+                 QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
+                held << handle.symLinkTarget();
+            log << QString("Download %1 %2%3")
                        .arg(status)
-                       .arg(saved.open(QIODevice::ReadOnly) ? saved.readAll() : "?");
+                       .arg(saved.open(QIODevice::ReadOnly) ? saved.readAll() : "?")
+                       .arg(held.contains(path) ? " (held open)" : "");
         });
         const QRegularExpression end(call == "HEAD" ? "^Headers" : "^(Page|Download)");
         const QStringList calls = call.split(", ");
