@@ -13,8 +13,8 @@ namespace ValueText {
 
 std::int16_t narrowTo16Bits(std::int32_t value)
 {
-    const std::int32_t low = value & 0xFFFF;
-    return static_cast<std::int16_t>(low >= 0x8000 ? low - 0x10000 : low);
+    // C++20 defines the narrowing conversion as exactly that.
+    return static_cast<std::int16_t>(value);
 }
 
 QString integerText(std::int64_t value)
