@@ -291,8 +291,11 @@ private slots:
         QCOMPARE(part("MainWindowContent")->size(), expected.size());
     }
 
+    // From a lone stored top: the user's moves and resizes are recorded, and
+    // the window stays where the user put it when it shows again.
     void movesAndResizesAreRecordedSeparately()
     {
+        mainWindowTop = 50;
         MainWindow *window = MainWindow::instance();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -303,6 +306,11 @@ private slots:
         window->resize(window->width() + 10, window->height());
         QTRY_COMPARE(mainWindowWidth, 360);
         QVERIFY(mainWindowHeight == 400 && mainWindowLeft == 70);
+        window->hide();
+        QTRY_VERIFY(!window->windowHandle()->isExposed());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->pos(), QPoint(70, 80));
     }
 
     // The SDL adapter: SDL's own indexes move down when a pad goes; ours stay.
