@@ -380,9 +380,9 @@ private slots:
                        .arg(held.contains(path) ? " (held open)" : "");
         });
         const QRegularExpression end(call == "HEAD" ? "^Headers" : "^(Page|Download)");
-        const QStringList calls = call.split(", ");
-        for (int started = 1; started <= calls.size(); ++started) {
-            const QString &one = calls[started - 1];
+        int started = 0;
+        for (const QString &one : call.split(", ")) {
+            ++started;
             const QString file = one.endsWith("file") ? folder.filePath("f") : QString();
             if (one == "HEAD")
                 socket.GetHeaders(url);
