@@ -4,7 +4,7 @@
 # the validators of the menu entry, the software-centre metadata and the
 # manual page; then starts the program unpacked from it, which must show its
 # window and end with status 0 on SIGTERM.
-# Usage (under an X server): check_package.sh <build dir>
+# Usage (under an X server): packaging/check.sh <build dir>
 set -u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
