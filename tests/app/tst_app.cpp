@@ -81,12 +81,6 @@ QStringList clippedTexts(const QWidget *window)
     }
     for (const QCheckBox *box : window->findChildren<QCheckBox *>())
         check(box, !box->text().isEmpty() && box->sizeHint().width() <= box->width());
-    for (const QTreeWidget *list : window->findChildren<QTreeWidget *>())
-        for (int column = 1; column < list->columnCount(); ++column)
-            check(list->header(), list->header()->fontMetrics().horizontalAdvance(
-                                      list->headerItem()->text(column)) +
-                                          2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin) <=
-                                      list->header()->sectionSize(column));
     const auto *main = qobject_cast<const QMainWindow *>(window);
     const QWidgetList controls = (main ? main->centralWidget() : window)
                                      ->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
