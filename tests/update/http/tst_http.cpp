@@ -86,6 +86,8 @@ private slots:
             {"append after a gap", "set 5,append", "r0 r1 r2 new (6)"},
             {"append after deleting all", "delete all,append", "new (2)"},
             {"line breaks refused", "inject", "r0 r1 r2 (4)"},
+            {"the tenth deleted", "append,append,append,append,append,append,append,delete 9",
+             "r0 r1 r2 new new new new new new (10)"},
         };
         for (const auto &row : rows)
             QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
@@ -249,6 +251,7 @@ private slots:
             {"3 MB", "HTTP/1.0 200 OK\r\nContent-length: 3000000\r\n\r\n" + large, 0,
              "200 [Content-length=3000000] " + large},
             {"silent server, 1 s time limit", {}, -1, "0 []"},
+            {"no connection within 1 s", "(full queue)", -1, "0 []"},
             {"500 ms gaps, never 1 s idle", ok + "slow", 0, "200 [] slow"},
             {"closed in the header block", "HTTP/1.0 200 OK\r\nA: 1\r\n",
              100 + A::RemoteHostClosedError, "0 []"},
@@ -275,9 +278,20 @@ private slots:
         QFETCH(QByteArray, outcome);
         ScriptedServer server;
         const bool slow = reply.endsWith("slow");
-        // Past a length limit the server goes on: only the limit can end it.
-        if (!reply.isNull())
+        QTcpSocket queued;
+        if (reply == "(full queue)") {
+            // With its one place taken, the server's queue drops every further
+            // request to connect, as a firewall that drops packets does.
+            server.close();
+            server.setListenBacklogSize(0);
+            QVERIFY(server.listen(QHostAddress::LocalHost));
+            server.pauseAccepting();
+            queued.connectToHost(QHostAddress::LocalHost, server.serverPort());
+            QVERIFY(queued.waitForConnected(1000));
+        } else if (!reply.isNull()) {
+            // Past a length limit the server goes on: only the limit can end it.
             server.replies << Reply{reply, slow ? 5 : 0, 500, error != -2};
+        }
         url.replace("%1", QString::number(server.serverPort()));
         HTTPSocket socket;
         socket.MaximumBodyLength = 3'000'000;
