@@ -264,6 +264,7 @@ private slots:
             {"port past 65535", {}, 1, "0 []", "http://127.0.0.1:70000/"},
             {"last port", {}, 100 + A::HostNotFoundError, "0 []", "http://no.invalid:65535/"},
             {"download into a missing folder", {}, 1, "0 []", url, "/nonexistent/f"},
+            {"download onto a folder", {}, 1, "0 []", url, "/"},
             {"download onto a full device", ok + "no room", 1, "200 []", url, "/dev/full"},
         };
         for (const auto &row : rows)
