@@ -311,16 +311,30 @@ private slots:
     {
         auto first = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"First", 1, 0, 0});
         VirtualJoystick second({"Second", 6, 15, 1, true});
+        VirtualJoystick odd({"Odd", 1, 2, 0});
         auto manager = SdlGameInputManager::create();
         QVERIFY(manager);
         VirtualJoystick late({"Late", 1, 1, 0});
-        QCOMPARE(manager->DeviceCount(), 2);
+        QCOMPARE(manager->DeviceCount(), 3);
+        const auto namesOf = [&manager](int index) {
+            QStringList names;
+            for (std::int32_t element = 0; element < manager->Device(index)->ElementCount();
+                 ++element)
+                names.append(manager->Device(index)->Element(element)->Name());
+            return names;
+        };
+        // A mapping may bind elements the pad lacks (a mapping's GUID carries
+        // no name checksum): only those it has are named.
+        SDL_JoystickGUID guid = SDL_JoystickGetDeviceGUID(2);
+        guid.data[2] = guid.data[3] = 0;
+        char mapping[33];
+        SDL_JoystickGetGUIDString(guid, mapping, sizeof mapping);
+        SDL_GameControllerAddMapping(mapping +
+                                     QByteArray(",Odd,a:b2,b:b1,leftx:a1,lefty:a0,dpup:h0.1"));
+        QCOMPARE(namesOf(2).join(", "), "Axis 0 (left stick Y), Button 0, Button 1 (B)");
         first.reset();
-        GameInputDevice *device = manager->Device(1);
-        QCOMPARE(device->Name(), "Second");
-        QStringList names;
-        for (std::int32_t index = 0; index < device->ElementCount(); ++index)
-            names.append(device->Element(index)->Name());
+        QCOMPARE(manager->Device(1)->Name(), "Second");
+        const QStringList names = namesOf(1);
         QCOMPARE(names.size(), 22);
         // The game controller mapping that names them is not kept open.
         QCOMPARE(SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(0)), nullptr);
@@ -331,8 +345,8 @@ private slots:
                  "Button 14 (D-pad right), Hat 0");
         second.setButton(1, true);
         VirtualJoystick::settle();
-        QCOMPARE(device->Element(7)->Value(), 1);
-        QCOMPARE(manager->Device(2), nullptr);
+        QCOMPARE(manager->Device(1)->Element(7)->Value(), 1);
+        QCOMPARE(manager->Device(3), nullptr);
         // The pad that went away offers nothing to read and does not crash.
         QVERIFY(manager->Device(0)->ElementCount() == 0 && !manager->Device(0)->Element(0));
     }
