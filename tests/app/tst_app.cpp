@@ -275,6 +275,8 @@ private slots:
         dark.setColor(QPalette::WindowText, QColor(0xeeeeee));
         const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
         QVERIFY(contrastRatio(Qt::black, light.color(QPalette::Window)) >= 4.5);
+        // The grey that WCAG gives as just readable on white.
+        QCOMPARE(qRound(contrastRatio(QColor(0x767676), Qt::white) * 100), 454);
         QApplication::setPalette(dark);
         MainWindow *tester = MainWindow::instance();
         std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());

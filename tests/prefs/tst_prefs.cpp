@@ -108,7 +108,7 @@ private slots:
             const char *expected;
         } rows[] = {
             {"CR line ends", "A = 1\rK = True\r", "1 1 1 0"},
-            {"CR LF line ends", "A = 1\r\nK = True\r\n", "1 1 1 0"},
+            {"CR LF line ends", "A = 1\r\nK = True\r\nB = 2\r\n", "1 1 1 0"},
             {"no final line end", "A = 1\nK = True", "1 1 1 0"},
             {"BOM", "\xef\xbb\xbfK = True", "1 1 1 0"},
             {"later line wins", "K = True\nK = 5", "1 1 0 5"},

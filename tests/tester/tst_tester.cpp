@@ -292,6 +292,8 @@ private slots:
         MainWindow *window = MainWindow::instance();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(window->y(), 50);
+        QCOMPARE(mainWindowLeft, -1); // the program's move is no move of the user's
         window->move(70, 80);
         QTRY_COMPARE(mainWindowTop, 80);
         // Showing the window and moving it recorded no size.

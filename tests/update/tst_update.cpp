@@ -88,6 +88,12 @@ private slots:
                          site.mid(7).toLatin1() + "\r\n\r\n");
     }
 
+    void theVersionFileIsNamedAfterTheProgram()
+    {
+        QCOMPARE(CheckForUpdateThread::versionFileUrl("http://h.test", "Pad Tester"),
+                 "http://h.test/padtester/version.txt");
+    }
+
     // At launch the check starts only when the user asked for it, and once;
     // the end of the program stops it even when the server never answers.
     void startsOncePerLaunchWhenAskedForAndStopsAtTheEnd()
