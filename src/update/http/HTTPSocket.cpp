@@ -41,7 +41,6 @@ HTTPSocket::HTTPSocket(QObject *parent)
     // The client has its own proxy setting; nothing from the environment.
     setProxy(QNetworkProxy::NoProxy);
     _InitializeRequestHeaders();
-    DefaultPort = 80;
     connect(this, &QAbstractSocket::connected, this, &HTTPSocket::_HandleConnected);
     connect(this, &QIODevice::readyRead, this, &HTTPSocket::_HandleNewData);
     connect(this, &QAbstractSocket::errorOccurred, this, &HTTPSocket::_HandleSocketError);

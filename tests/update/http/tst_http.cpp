@@ -11,8 +11,12 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <numeric>
+
+#include <dlfcn.h>
+#include <netdb.h>
 
 using Reply = ScriptedServer::Reply;
 using A = QAbstractSocket;
@@ -24,6 +28,23 @@ static QByteArray request(const QByteArray &line, const QByteArray &host,
 {
     return line + " HTTP/1.0\r\nAccept: */*\r\nAccept-Language: en\r\nHost: " + host + "\r\n" +
            more + "\r\n";
+}
+
+// Stands in front of the C library's resolver: "two.test" has two addresses,
+// and no server listens on the first.
+extern "C" int getaddrinfo(const char *node, const char *service, const addrinfo *hints,
+                           addrinfo **found)
+{
+    static const auto next =
+        reinterpret_cast<decltype(&getaddrinfo)>(dlsym(RTLD_NEXT, "getaddrinfo"));
+    if (!node || std::strcmp(node, "two.test") != 0)
+        return next(node, service, hints, found);
+    if (const int failed = next("127.0.0.2", service, hints, found))
+        return failed;
+    addrinfo **end = found;
+    while (*end)
+        end = &(*end)->ai_next;
+    return next("127.0.0.1", service, hints, end);
 }
 
 // Whether this process holds the file open.
@@ -161,7 +182,7 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray here = "127.0.0.1:%1", key = ("u:" + QByteArray(60, 'p')).toBase64();
         QTest::newRow("GET to a name, each of its addresses tried")
-            << "http://localhost:%1/a?b" << request("GET /a?b", "localhost:%1");
+            << "http://two.test:%1/a?b" << request("GET /a?b", "two.test:%1");
         QTest::newRow("no scheme, no path") << "127.0.0.1:%1" << request("GET /", here);
         QTest::newRow("empty scheme") << "://127.0.0.1:%1/x" << request("GET /x", here);
         QTest::newRow("proxy gets the whole URL")
