@@ -319,10 +319,10 @@ private slots:
         VirtualJoystick late({"Late", 1, 1, 0});
         QCOMPARE(manager->DeviceCount(), 3);
         const auto namesOf = [&manager](int index) {
+            GameInputDevice *device = manager->Device(index);
             QStringList names;
-            for (std::int32_t element = 0; element < manager->Device(index)->ElementCount();
-                 ++element)
-                names.append(manager->Device(index)->Element(element)->Name());
+            for (std::int32_t element = 0; element < device->ElementCount(); ++element)
+                names.append(device->Element(element)->Name());
             return names;
         };
         // A mapping may bind elements the pad lacks (a mapping's GUID carries
