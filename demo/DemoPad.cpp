@@ -6,15 +6,22 @@
 
 DemoPad::DemoPad(QObject *parent)
     : QObject(parent)
-    // A game controller, so that SDL names its elements by their roles.
-    , pad_({name, DemoScript::axisCount, DemoScript::buttonCount, DemoScript::hatCount, true})
+    , timer_(new QTimer(this))
 {
-    if (!pad_.isAttached())
-        return;
-    timer_ = new QTimer(this);
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(20);
     connect(timer_, &QTimer::timeout, this, &DemoPad::step);
+}
+
+void DemoPad::plugIn()
+{
+    if (pad_)
+        return;
+    // A game controller, so that SDL names its elements by their roles.
+    pad_.emplace(VirtualJoystick::Layout{name, DemoScript::axisCount, DemoScript::buttonCount,
+                                         DemoScript::hatCount, true});
+    if (!pad_->isAttached())
+        return;
     clock_.start();
     step();
     timer_->start();
@@ -24,8 +31,8 @@ void DemoPad::step()
 {
     const DemoScript::PadState state = DemoScript::stateAt(clock_.elapsed());
     for (int axis = 0; axis < DemoScript::axisCount; ++axis)
-        pad_.setAxis(axis, state.axes[axis]);
+        pad_->setAxis(axis, state.axes[axis]);
     for (int button = 0; button < DemoScript::buttonCount; ++button)
-        pad_.setButton(button, state.buttons[button]);
-    pad_.setHat(0, state.hat);
+        pad_->setButton(button, state.buttons[button]);
+    pad_->setHat(0, state.hat);
 }

@@ -5,11 +5,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <optional>
+
 class QTimer;
 
 // An SDL virtual game controller, "Quillomat Demo Pad", that moves by itself
 // through the demo script, driven by a timer on the UI thread. It appears to
-// the program like any pad plugged in before start.
+// the program like any pad plugged in.
 class DemoPad final : public QObject {
     Q_OBJECT
 
@@ -18,12 +20,13 @@ public:
 
     explicit DemoPad(QObject *parent = nullptr);
 
-    bool isAttached() const { return pad_.isAttached(); }
+    void plugIn();
+    bool isAttached() const { return pad_ && pad_->isAttached(); }
 
 private:
     void step();
 
-    VirtualJoystick pad_;
+    std::optional<VirtualJoystick> pad_;
     QTimer *timer_ = nullptr;
     QElapsedTimer clock_;
 };

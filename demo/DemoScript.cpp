@@ -85,7 +85,7 @@ PadState stateAt(std::int64_t elapsedMs)
     }
     t -= triggersMs;
     if (t < buttonsMs) {
-        state.buttons[t / holdMs] = true;
+        state.buttons[t / holdMs] = t % holdMs < tapMs;
         return state;
     }
     t -= buttonsMs;

@@ -4,17 +4,19 @@
 #include <cstdint>
 
 // What the demo pad does, as a function of the time into its cycle: the
-// sticks sweep to both ends, the triggers press fully, each button is pressed
-// in turn, the hat goes round, then everything rests. Every extreme and every
-// press lasts longer than 250 ms, so that sampling ten times a second sees it.
+// sticks sweep to both ends, the triggers press fully, each button is tapped
+// in turn, the hat goes round, then everything rests. The taps are quicker
+// than the window's 100 ms refresh, as a person's quick tap is.
 namespace DemoScript {
 
 inline constexpr int axisCount = 6;    // left X, left Y, right X, right Y, two triggers
 inline constexpr int buttonCount = 15; // SDL's game-controller buttons A to D-pad right
 inline constexpr int hatCount = 1;
 
-// Milliseconds each extreme, press or hat direction is held.
+// Milliseconds each extreme or hat direction is held, and each button's turn.
 inline constexpr int holdMs = 290;
+// Milliseconds a button is pressed, at the start of its turn.
+inline constexpr int tapMs = 60;
 // Milliseconds a stick takes from centre to one end.
 inline constexpr int sweepMs = 200;
 // Milliseconds of rest that end each cycle.

@@ -23,6 +23,8 @@ public:
     VirtualJoystick &operator=(const VirtualJoystick &) = delete;
 
     bool isAttached() const { return joystick_ != nullptr; }
+    // The pad as SDL last read it, which programs reading it share.
+    SDL_Joystick *joystick() const { return joystick_; }
     void setAxis(int axis, Sint16 value);
     void setButton(int button, bool pressed);
     void setHat(int hat, Uint8 value);

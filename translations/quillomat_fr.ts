@@ -43,6 +43,10 @@
         <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
         <translation>Le fichier « %DEVICENAME%.txt » n&apos;existe pas.</translation>
     </message>
+    <message id="MainWindow.DisconnectedDeviceText">
+        <source>%DEVICENAME% (disconnected)</source>
+        <translation>%DEVICENAME% (déconnecté)</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

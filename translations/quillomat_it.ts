@@ -43,6 +43,10 @@
         <source>The &quot;%DEVICENAME%.txt&quot; file does not exist.</source>
         <translation>Il file «%DEVICENAME%.txt» non esiste.</translation>
     </message>
+    <message id="MainWindow.DisconnectedDeviceText">
+        <source>%DEVICENAME% (disconnected)</source>
+        <translation>%DEVICENAME% (disconnesso)</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

@@ -11,18 +11,37 @@
 // Objects returned by a manager stay valid for as long as the manager lives;
 // the same index always gives the same device for the whole run.
 
+// An element's present value, with the lowest and highest values the device
+// reported since the previous sample (the present one among them).
+struct GameInputSample {
+    std::int32_t lowest = 0;
+    std::int32_t now = 0;
+    std::int32_t highest = 0;
+};
+
 class GameInputElement {
 public:
     virtual ~GameInputElement() = default;
     virtual QString Name() const = 0;
     // The element's present state. Returns at once and never blocks.
     virtual std::int32_t Value() const = 0;
+    // Like Value(), and starts the next sample's extremes afresh. A service
+    // that sees only present values reports no others.
+    virtual GameInputSample Sample()
+    {
+        const std::int32_t value = Value();
+        return {value, value, value};
+    }
 };
 
 class GameInputDevice {
 public:
     virtual ~GameInputDevice() = default;
     virtual QString Name() const = 0;
+    // False once the device has been unplugged; a device plugged in again
+    // becomes connected again. Its elements stay, and read their last value
+    // while it is away.
+    virtual bool Connected() const { return true; }
     virtual std::int32_t ElementCount() = 0;
     virtual GameInputElement *Element(std::int32_t index) = 0;
 };
@@ -30,6 +49,8 @@ public:
 class GameInputManager {
 public:
     virtual ~GameInputManager() = default;
-    virtual std::int32_t DeviceCount() const = 0;
+    // Every device seen so far, unplugged ones included: a device plugged in
+    // later is added at the end, so indexes never shift.
+    virtual std::int32_t DeviceCount() = 0;
     virtual GameInputDevice *Device(std::int32_t deviceIndex) = 0;
 };

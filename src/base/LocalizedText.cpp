@@ -33,6 +33,7 @@ std::span<const LocalizedTextConstant> allLocalizedTextConstants()
         MainWindowText::FileCreatedMessage,
         MainWindowText::FileNotCreatedMessage,
         MainWindowText::FileNotExistMessage,
+        MainWindowText::DisconnectedDeviceText,
         InstructionsWindowText::OkPushButtonCaption,
         InstructionsWindowText::InstructionsStaticTextText,
         AboutWindowText::DevelopedStaticTextText,

@@ -43,6 +43,8 @@ inline constexpr LocalizedTextConstant FileNotCreatedMessage{
     "MainWindow.FileNotCreatedMessage", "The \"%DEVICENAME%.txt\" file could not be created."};
 inline constexpr LocalizedTextConstant FileNotExistMessage{
     "MainWindow.FileNotExistMessage", "The \"%DEVICENAME%.txt\" file does not exist."};
+inline constexpr LocalizedTextConstant DisconnectedDeviceText{"MainWindow.DisconnectedDeviceText",
+                                                              "%DEVICENAME% (disconnected)"};
 } // namespace MainWindowText
 
 namespace InstructionsWindowText {

@@ -35,6 +35,32 @@ bool writeReport(const QString &path, const QByteArray &content)
     return file.commit();
 }
 
+QString shownName(QString deviceName)
+{
+    for (QChar &character : deviceName) {
+        const QChar::Category category = character.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
+            character = QLatin1Char(' ');
+    }
+    return deviceName;
+}
+
+QString offeredFileName(const QString &shownName)
+{
+    static const QByteArray extension = ".txt";
+    constexpr qsizetype longestFileName = 255;
+    QByteArray name = QString(shownName).replace(QLatin1Char('/'), QLatin1Char('_')).toUtf8();
+    if (name.size() + extension.size() > longestFileName) {
+        qsizetype end = longestFileName - extension.size();
+        // Back to the first byte of the character that would be cut.
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+            --end;
+        name.truncate(end);
+    }
+    return QString::fromUtf8(name + extension);
+}
+
 QString withDeviceName(QString message, const QString &deviceName)
 {
     static const QString placeholder = QStringLiteral("%DEVICENAME%");

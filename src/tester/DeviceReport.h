@@ -25,6 +25,15 @@ QByteArray reportContent(const QString &deviceName, const QList<Row> &rows);
 // every byte is on disk. On failure an earlier file at `path` is untouched.
 bool writeReport(const QString &path, const QByteArray &content);
 
+// A device's name as the window shows it and the report writes it. Devices
+// name themselves: line breaks and other control characters become spaces.
+QString shownName(QString deviceName);
+
+// The file name offered for a report: the shown name and ".txt", with each
+// "/" made "_" so that the name stays one file in the folder the user picks,
+// cut to the 255 bytes a file name may have, on a character boundary.
+QString offeredFileName(const QString &shownName);
+
 // Replaces the first "%DEVICENAME%" of a message by the device's name.
 QString withDeviceName(QString message, const QString &deviceName);
 

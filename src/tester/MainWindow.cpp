@@ -204,19 +204,30 @@ void MainWindow::Event_Open()
         return;
     }
 
-    // Adding the first row would select it: the user picks the device.
-    {
-        const QSignalBlocker blocker(mainPopupMenu_);
-        mainPopupMenu_->clear();
-        const std::int32_t deviceCount = gameInputManager_->DeviceCount();
-        for (std::int32_t deviceIndex = 0; deviceIndex < deviceCount; ++deviceIndex) {
-            GameInputDevice *device = gameInputManager_->Device(deviceIndex);
-            mainPopupMenu_->addItem(device ? device->Name() : QString());
-        }
-        mainPopupMenu_->setCurrentIndex(-1);
-    }
-
+    followDevices();
     mainTimer_->start();
+}
+
+void MainWindow::followDevices()
+{
+    // Adding the first row would select it: the user picks the device. Rows
+    // are only added or renamed, so the selected row stays the same.
+    const QSignalBlocker blocker(mainPopupMenu_);
+    const int selected = mainPopupMenu_->currentIndex();
+    const std::int32_t deviceCount = gameInputManager_->DeviceCount();
+    for (std::int32_t deviceIndex = 0; deviceIndex < deviceCount; ++deviceIndex) {
+        const GameInputDevice *device = gameInputManager_->Device(deviceIndex);
+        const QString name = device ? DeviceReport::shownName(device->Name()) : QString();
+        const QString rowText =
+            !device || device->Connected()
+                ? name
+                : DeviceReport::withDeviceName(MainWindowText::DisconnectedDeviceText.text(), name);
+        if (deviceIndex >= mainPopupMenu_->count())
+            mainPopupMenu_->addItem(rowText, name);
+        else if (mainPopupMenu_->itemText(deviceIndex) != rowText)
+            mainPopupMenu_->setItemText(deviceIndex, rowText);
+    }
+    mainPopupMenu_->setCurrentIndex(selected);
 }
 
 void MainWindow::MainPopupMenu_Change()
@@ -242,8 +253,10 @@ void MainWindow::MainPopupMenu_Change()
         auto *row = new QTreeWidgetItem;
         row->setText(0, element->Name());
         row->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+        // What the element went through before it was picked does not count.
+        const QString present = ValueText::integerText(element->Sample().now);
         for (int column = 1; column <= 3; ++column) {
-            row->setText(column, ValueText::integerText(element->Value()));
+            row->setText(column, present);
             row->setTextAlignment(column, Qt::AlignCenter);
         }
         rows.append(row);
@@ -253,27 +266,34 @@ void MainWindow::MainPopupMenu_Change()
 
 void MainWindow::MainTimer_Action()
 {
+    followDevices();
+    // Min and Max take in every value reported since the last tick, however
+    // short it lasted; Now is the value at the tick.
     for (std::size_t index = 0; index < deviceElement_.size(); ++index) {
         QTreeWidgetItem *row = mainListBox_->topLevelItem(static_cast<int>(index));
         if (!row)
             break;
-        const double sample = ValueText::narrowTo16Bits(deviceElement_[index]->Value());
+        const GameInputSample sample = deviceElement_[index]->Sample();
+        const double lowest = ValueText::narrowTo16Bits(sample.lowest);
+        const double highest = ValueText::narrowTo16Bits(sample.highest);
 
         const double minimum = ValueText::leadingNumber(row->text(1));
-        row->setText(1, ValueText::realText(std::min(sample, minimum)));
-        row->setText(2, ValueText::realText(sample));
+        row->setText(1, ValueText::realText(std::min(lowest, minimum)));
+        row->setText(2, ValueText::realText(ValueText::narrowTo16Bits(sample.now)));
         const double maximum = ValueText::leadingNumber(row->text(3));
-        row->setText(3, ValueText::realText(std::max(sample, maximum)));
+        row->setText(3, ValueText::realText(std::max(highest, maximum)));
     }
 }
 
 void MainWindow::SavePushButton_Action()
 {
     Shell *shell = Shell::instance();
-    const QString deviceName =
-        mainPopupMenu_->currentIndex() >= 0 ? mainPopupMenu_->currentText() : QString();
+    // The device's name without the row's note that it is unplugged: what
+    // was seen of it is saved all the same.
+    const QString deviceName = mainPopupMenu_->currentData().toString();
 
-    const QString path = shell->seams().saveFileName(this, deviceName + QStringLiteral(".txt"));
+    const QString path =
+        shell->seams().saveFileName(this, DeviceReport::offeredFileName(deviceName));
     // The program was asked to quit while the dialog waited: nothing to save.
     if (shell->isQuitting())
         return;

@@ -52,6 +52,8 @@ private:
 
     void Layout();
     void CreateControls();
+    // Offers devices plugged in since, and marks the unplugged ones.
+    void followDevices();
 
     QWidget *content_ = nullptr;
     QLabel *selectStaticText_ = nullptr;

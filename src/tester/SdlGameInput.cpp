@@ -2,8 +2,12 @@
 
 #include <SDL.h>
 
+#include <QTimer>
+
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <span>
 #include <utility>
 
 namespace {
@@ -147,83 +151,71 @@ QString elementName(const char *kind, int index, const QString &controllerName)
 
 } // namespace
 
-// Brings SDL's joystick state up to date. SDL refreshes every open joystick
-// at once, so the many reads of one sampling pass share one refresh: a value
-// is never older than a millisecond, shorter than a USB pad's report period.
-class SdlStateRefresher {
-public:
-    void refresh()
-    {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastRefresh_ < std::chrono::milliseconds(1))
-            return;
-        SDL_JoystickUpdate();
-        lastRefresh_ = now;
-    }
-
-private:
-    // The clock's epoch, long past: the first read refreshes.
-    std::chrono::steady_clock::time_point lastRefresh_;
-};
-
 class SdlGameInputElement final : public GameInputElement {
 public:
     enum class Kind { Axis, Button, Hat };
 
-    SdlGameInputElement(SdlStateRefresher *refresher, SDL_Joystick *joystick, Kind kind, int index,
-                        QString name)
-        : refresher_(refresher)
-        , joystick_(joystick)
+    SdlGameInputElement(SdlGameInputDevice *device, Kind kind, int index, QString name,
+                        std::int32_t value)
+        : device_(device)
         , kind_(kind)
         , index_(index)
         , name_(std::move(name))
+        , last_(value)
+        , lowest_(value)
+        , highest_(value)
     {}
 
     QString Name() const override { return name_; }
+    std::int32_t Value() const override;
+    GameInputSample Sample() override;
 
-    std::int32_t Value() const override
+    // Takes in a value the device reported.
+    void fold(std::int32_t value)
     {
-        // Events are ignored, so SDL's state only moves when asked to. An
-        // unplugged joystick stays open and SDL keeps it at rest.
-        refresher_->refresh();
-        switch (kind_) {
-        case Kind::Axis:
-            return SDL_JoystickGetAxis(joystick_, index_);
-        case Kind::Button:
-            return SDL_JoystickGetButton(joystick_, index_);
-        case Kind::Hat:
-            return SDL_JoystickGetHat(joystick_, index_);
-        }
-        return 0;
+        last_ = value;
+        lowest_ = std::min(lowest_, value);
+        highest_ = std::max(highest_, value);
     }
 
 private:
-    SdlStateRefresher *refresher_;
-    SDL_Joystick *joystick_;
+    // SDL's present state while the device is plugged in; the last value seen
+    // while it is away.
+    std::int32_t present() const;
+
+    SdlGameInputDevice *device_;
     Kind kind_;
     int index_;
     QString name_;
+    mutable std::int32_t last_;
+    std::int32_t lowest_;
+    std::int32_t highest_;
 };
 
 class SdlGameInputDevice final : public GameInputDevice {
 public:
-    SdlGameInputDevice(SdlStateRefresher *refresher, SDL_JoystickID instanceId, QString name)
-        : refresher_(refresher)
+    using Kind = SdlGameInputElement::Kind;
+
+    SdlGameInputDevice(SdlGameInputManager *manager, SDL_JoystickID instanceId,
+                       SDL_JoystickGUID guid, QByteArray sdlName, QString name)
+        : manager_(manager)
         , instanceId_(instanceId)
+        , guid_(guid)
+        , sdlName_(std::move(sdlName))
         , name_(std::move(name))
     {}
 
     ~SdlGameInputDevice() override
     {
         elements_.clear();
-        if (joystick_)
-            SDL_JoystickClose(joystick_);
+        close();
     }
 
     SdlGameInputDevice(const SdlGameInputDevice &) = delete;
     SdlGameInputDevice &operator=(const SdlGameInputDevice &) = delete;
 
     QString Name() const override { return name_; }
+    bool Connected() const override { return connected_; }
 
     std::int32_t ElementCount() override
     {
@@ -239,9 +231,59 @@ public:
         return elements_[static_cast<std::size_t>(index)].get();
     }
 
+    SdlGameInputManager *manager() const { return manager_; }
+    SDL_JoystickID instanceId() const { return instanceId_; }
+    const QByteArray &sdlName() const { return sdlName_; }
+    bool isOpen() const { return joystick_ != nullptr; }
+
+    // The same device as SDL's device `index`: the same name and the same
+    // bus, vendor, product and version.
+    bool isSameDeviceAs(int index) const
+    {
+        const SDL_JoystickGUID guid = SDL_JoystickGetDeviceGUID(index);
+        return std::equal(std::begin(guid.data), std::end(guid.data), std::begin(guid_.data));
+    }
+
+    // The joystick of SDL's live state, while the device is plugged in.
+    SDL_Joystick *liveJoystick() const
+    {
+        return joystick_ && SDL_JoystickGetAttached(joystick_) ? joystick_ : nullptr;
+    }
+
+    // How many elements of a kind the plugged-in device has now; a device
+    // plugged in again may say otherwise than when its elements were listed.
+    int liveCount(Kind kind) const { return liveCounts_[static_cast<int>(kind)]; }
+
+    void fold(Kind kind, int index, std::int32_t value)
+    {
+        if (index < layoutCounts_[static_cast<int>(kind)])
+            elements_[static_cast<std::size_t>(firstOf(kind) + index)]->fold(value);
+    }
+
+    void unplugged()
+    {
+        connected_ = false;
+        close();
+    }
+
+    void pluggedIn(SDL_JoystickID instanceId)
+    {
+        instanceId_ = instanceId;
+        connected_ = true;
+        if (!elements_.empty())
+            open();
+    }
+
 private:
-    // SDL's device indexes shift when devices come and go, so the device is
-    // found again by the instance id it had when the manager listed it.
+    int firstOf(Kind kind) const
+    {
+        return kind == Kind::Axis     ? 0
+               : kind == Kind::Button ? layoutCounts_[0]
+                                      : layoutCounts_[0] + layoutCounts_[1];
+    }
+
+    // SDL's device indexes shift when devices come and go; the instance id
+    // stays while the device is plugged in.
     int currentDeviceIndex() const
     {
         const int count = SDL_NumJoysticks();
@@ -252,44 +294,95 @@ private:
         return -1;
     }
 
-    void open()
+    void open();
+
+    void close()
     {
-        if (openAttempted_)
-            return;
-        openAttempted_ = true;
-        const int deviceIndex = currentDeviceIndex();
-        if (deviceIndex < 0)
-            return;
-        joystick_ = SDL_JoystickOpen(deviceIndex);
-        if (!joystick_)
-            return;
-
-        const int axes = std::max(0, SDL_JoystickNumAxes(joystick_));
-        const int buttons = std::max(0, SDL_JoystickNumButtons(joystick_));
-        const int hats = std::max(0, SDL_JoystickNumHats(joystick_));
-        const ControllerNames names = controllerNames(deviceIndex, axes, buttons, hats);
-
-        using Kind = SdlGameInputElement::Kind;
-        for (int axis = 0; axis < axes; ++axis)
-            elements_.push_back(
-                std::make_unique<SdlGameInputElement>(refresher_, joystick_, Kind::Axis, axis,
-                                                      elementName("Axis", axis, names.axes[axis])));
-        for (int button = 0; button < buttons; ++button)
-            elements_.push_back(std::make_unique<SdlGameInputElement>(
-                refresher_, joystick_, Kind::Button, button,
-                elementName("Button", button, names.buttons[button])));
-        for (int hat = 0; hat < hats; ++hat)
-            elements_.push_back(std::make_unique<SdlGameInputElement>(
-                refresher_, joystick_, Kind::Hat, hat, elementName("Hat", hat, names.hats[hat])));
+        if (joystick_)
+            SDL_JoystickClose(joystick_);
+        joystick_ = nullptr;
     }
 
-    SdlStateRefresher *refresher_;
+    SdlGameInputManager *manager_;
     SDL_JoystickID instanceId_;
+    SDL_JoystickGUID guid_;
+    QByteArray sdlName_;
     QString name_;
-    bool openAttempted_ = false;
+    bool connected_ = true;
     SDL_Joystick *joystick_ = nullptr;
+    // Axes, buttons and hats: as the elements were listed, and as now.
+    std::array<int, 3> layoutCounts_{};
+    std::array<int, 3> liveCounts_{};
     std::vector<std::unique_ptr<SdlGameInputElement>> elements_;
 };
+
+std::int32_t SdlGameInputElement::present() const
+{
+    SDL_Joystick *joystick = device_->liveJoystick();
+    if (!joystick || index_ >= device_->liveCount(kind_))
+        return last_;
+    switch (kind_) {
+    case Kind::Axis:
+        last_ = SDL_JoystickGetAxis(joystick, index_);
+        break;
+    case Kind::Button:
+        last_ = SDL_JoystickGetButton(joystick, index_);
+        break;
+    case Kind::Hat:
+        last_ = SDL_JoystickGetHat(joystick, index_);
+        break;
+    }
+    return last_;
+}
+
+std::int32_t SdlGameInputElement::Value() const
+{
+    device_->manager()->refresh();
+    return present();
+}
+
+GameInputSample SdlGameInputElement::Sample()
+{
+    device_->manager()->refresh();
+    fold(present());
+    const GameInputSample sample{lowest_, last_, highest_};
+    lowest_ = highest_ = last_;
+    return sample;
+}
+
+void SdlGameInputDevice::open()
+{
+    if (joystick_ || !connected_)
+        return;
+    const int deviceIndex = currentDeviceIndex();
+    if (deviceIndex < 0)
+        return;
+    joystick_ = SDL_JoystickOpen(deviceIndex);
+    if (!joystick_)
+        return;
+    liveCounts_ = {std::max(0, SDL_JoystickNumAxes(joystick_)),
+                   std::max(0, SDL_JoystickNumButtons(joystick_)),
+                   std::max(0, SDL_JoystickNumHats(joystick_))};
+    manager_->followPumping();
+    if (!elements_.empty())
+        return;
+
+    layoutCounts_ = liveCounts_;
+    const auto [axes, buttons, hats] = layoutCounts_;
+    const ControllerNames names = controllerNames(deviceIndex, axes, buttons, hats);
+    for (int axis = 0; axis < axes; ++axis)
+        elements_.push_back(std::make_unique<SdlGameInputElement>(
+            this, Kind::Axis, axis, elementName("Axis", axis, names.axes[axis]),
+            SDL_JoystickGetAxis(joystick_, axis)));
+    for (int button = 0; button < buttons; ++button)
+        elements_.push_back(std::make_unique<SdlGameInputElement>(
+            this, Kind::Button, button, elementName("Button", button, names.buttons[button]),
+            SDL_JoystickGetButton(joystick_, button)));
+    for (int hat = 0; hat < hats; ++hat)
+        elements_.push_back(std::make_unique<SdlGameInputElement>(
+            this, Kind::Hat, hat, elementName("Hat", hat, names.hats[hat]),
+            SDL_JoystickGetHat(joystick_, hat)));
+}
 
 std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
 {
@@ -303,33 +396,39 @@ std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
     // The game-controller layer only lends its mappings for element names.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         return nullptr;
-    // Nobody reads SDL's event queue: keep it from filling up.
+    // Every change a device reports comes as a joystick event, so that none
+    // is lost between two samples; the game-controller layer's events would
+    // only repeat them.
     SDL_GameControllerEventState(SDL_IGNORE);
-    SDL_JoystickEventState(SDL_IGNORE);
+    SDL_JoystickEventState(SDL_ENABLE);
+    SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBATTERYUPDATED);
 
     std::unique_ptr<SdlGameInputManager> manager(new SdlGameInputManager);
-    const int count = SDL_NumJoysticks();
-    for (int index = 0; index < count; ++index) {
-        const char *name = SDL_JoystickNameForIndex(index);
-        manager->devices_.push_back(std::make_unique<SdlGameInputDevice>(
-            manager->refresher_.get(), SDL_JoystickGetDeviceInstanceID(index),
-            QString::fromUtf8(name ? name : "")));
-    }
+    manager->followDevices();
     return manager;
 }
 
 SdlGameInputManager::SdlGameInputManager()
-    : refresher_(std::make_unique<SdlStateRefresher>())
-{}
+    : pump_(new QTimer(this))
+{
+    pump_->setObjectName(QStringLiteral("GameInputPump"));
+    pump_->setInterval(pumpInterval);
+    pump_->setTimerType(Qt::PreciseTimer);
+    connect(pump_, &QTimer::timeout, this, &SdlGameInputManager::refresh);
+}
 
 SdlGameInputManager::~SdlGameInputManager()
 {
     devices_.clear();
+    // Nobody reads SDL's events any more: keep them from piling up.
+    SDL_JoystickEventState(SDL_IGNORE);
+    SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBATTERYUPDATED);
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-std::int32_t SdlGameInputManager::DeviceCount() const
+std::int32_t SdlGameInputManager::DeviceCount()
 {
+    refresh();
     return static_cast<std::int32_t>(devices_.size());
 }
 
@@ -338,4 +437,118 @@ GameInputDevice *SdlGameInputManager::Device(std::int32_t deviceIndex)
     if (deviceIndex < 0 || static_cast<std::size_t>(deviceIndex) >= devices_.size())
         return nullptr;
     return devices_[static_cast<std::size_t>(deviceIndex)].get();
+}
+
+void SdlGameInputManager::refresh()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastRefresh_ < std::chrono::milliseconds(1))
+        return;
+    lastRefresh_ = now;
+    SDL_JoystickUpdate();
+    drainEvents();
+}
+
+void SdlGameInputManager::drainEvents()
+{
+    using Kind = SdlGameInputElement::Kind;
+    const auto fold = [this](SDL_JoystickID instanceId, Kind kind, int index, std::int32_t value) {
+        if (SdlGameInputDevice *device = reportingDevice(instanceId))
+            device->fold(kind, index, value);
+    };
+    SDL_Event events[128];
+    bool devicesChanged = false;
+    int count = 0;
+    while ((count = SDL_PeepEvents(events, std::size(events), SDL_GETEVENT, SDL_JOYAXISMOTION,
+                                   SDL_JOYBATTERYUPDATED)) > 0) {
+        for (const SDL_Event &event : std::span(events, static_cast<std::size_t>(count))) {
+            switch (event.type) {
+            case SDL_JOYAXISMOTION:
+                fold(event.jaxis.which, Kind::Axis, event.jaxis.axis, event.jaxis.value);
+                break;
+            case SDL_JOYBUTTONDOWN:
+            case SDL_JOYBUTTONUP:
+                fold(event.jbutton.which, Kind::Button, event.jbutton.button, event.jbutton.state);
+                break;
+            case SDL_JOYHATMOTION:
+                fold(event.jhat.which, Kind::Hat, event.jhat.hat, event.jhat.value);
+                break;
+            case SDL_JOYDEVICEADDED:
+            case SDL_JOYDEVICEREMOVED:
+                devicesChanged = true;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    if (devicesChanged)
+        followDevices();
+}
+
+SdlGameInputDevice *SdlGameInputManager::reportingDevice(SDL_JoystickID instanceId) const
+{
+    for (const auto &device : devices_) {
+        // A device SDL has already let go of reports its recentring, not the
+        // user's hand: its elements keep the last values seen.
+        if (device->instanceId() == instanceId)
+            return device->liveJoystick() ? device.get() : nullptr;
+    }
+    return nullptr;
+}
+
+void SdlGameInputManager::followDevices()
+{
+    const int count = SDL_NumJoysticks();
+    std::vector<SDL_JoystickID> present(static_cast<std::size_t>(std::max(0, count)));
+    for (int index = 0; index < count; ++index)
+        present[static_cast<std::size_t>(index)] = SDL_JoystickGetDeviceInstanceID(index);
+    const auto isPresent = [&present](SDL_JoystickID instanceId) {
+        return std::find(present.begin(), present.end(), instanceId) != present.end();
+    };
+
+    for (const auto &device : devices_) {
+        if (device->Connected() && !isPresent(device->instanceId()))
+            device->unplugged();
+    }
+    for (int index = 0; index < count; ++index) {
+        const SDL_JoystickID instanceId = present[static_cast<std::size_t>(index)];
+        const auto known = std::find_if(devices_.begin(), devices_.end(), [&](const auto &device) {
+            return device->Connected() && device->instanceId() == instanceId;
+        });
+        if (known != devices_.end())
+            continue;
+        const char *name = SDL_JoystickNameForIndex(index);
+        const QByteArray sdlName(name ? name : "");
+        // A device plugged in again takes its place back, elements and all.
+        const auto back = std::find_if(devices_.begin(), devices_.end(), [&](const auto &device) {
+            return !device->Connected() && device->sdlName() == sdlName &&
+                   device->isSameDeviceAs(index);
+        });
+        if (back != devices_.end()) {
+            (*back)->pluggedIn(instanceId);
+            continue;
+        }
+        // Twins of one name are told apart by number, the first keeping the
+        // plain name.
+        const auto twins = std::count_if(devices_.begin(), devices_.end(), [&](const auto &device) {
+            return device->sdlName() == sdlName;
+        });
+        QString shownName = QString::fromUtf8(sdlName);
+        if (twins > 0)
+            shownName += QStringLiteral(" #%1").arg(twins + 1);
+        devices_.push_back(std::make_unique<SdlGameInputDevice>(
+            this, instanceId, SDL_JoystickGetDeviceGUID(index), sdlName, shownName));
+    }
+    followPumping();
+}
+
+void SdlGameInputManager::followPumping()
+{
+    const bool needed = std::any_of(devices_.begin(), devices_.end(),
+                                    [](const auto &device) { return device->isOpen(); });
+    if (!needed)
+        pump_->stop();
+    else if (!pump_->isActive())
+        pump_->start();
 }

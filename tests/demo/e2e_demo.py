@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""End to end, as a person uses the real program: start quillomat-demo, dismiss
-the instructions, pick the demo pad with the keyboard, let its script run one
-cycle, save the report under the name the save dialog offers, confirm the
-message, quit with SIGTERM, then read the report. Usage (under X): e2e_demo.py <quillomat-demo>"""
+"""End to end, as a person uses the real program: start quillomat-demo, which
+plugs its pad in while the instructions are up, dismiss them once the popup
+offers the pad, pick it with the keyboard, let its script run one cycle (its
+button taps are quicker than the 100 ms refresh), save the report under the
+name the save dialog offers, confirm the message, quit with SIGTERM, then read
+the report. Usage (under X): e2e_demo.py <quillomat-demo>"""
 import re, sys, time
 from pathlib import Path
 
@@ -12,6 +14,8 @@ from desktop import Program, check, finish, press, wait_for  # noqa: E402
 CYCLE_SECONDS = 10  # the demo script's cycle lasts at most this long
 
 with Program(sys.argv[1]) as program:
+    program.started()
+    wait_for(lambda: "Quillomat Demo Pad: offered" in program.stderr(), "demo pad in the popup")
     window = program.dismiss_sheet()
     press(window, "Down")  # the popup has the focus; Down picks its first row, the pad
     time.sleep(CYCLE_SECONDS + 0.2)  # the whole cycle, and the last sample of it

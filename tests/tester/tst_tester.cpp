@@ -35,6 +35,15 @@ QStringList listRows()
     return rows;
 }
 
+// The popup's rows as they read.
+QStringList popupRows()
+{
+    QStringList rows;
+    for (int index = 0; index < popup()->count(); ++index)
+        rows << popup()->itemText(index);
+    return rows;
+}
+
 // One sampling tick, as the window's timer gives it.
 void tick()
 {
@@ -44,7 +53,7 @@ void tick()
 
 // A one-element pad SDL cannot produce: its value goes beyond 16 bits.
 struct WidePad final : GameInputManager, GameInputDevice, GameInputElement {
-    std::int32_t DeviceCount() const override { return 1; }
+    std::int32_t DeviceCount() override { return 1; }
     GameInputDevice *Device(std::int32_t) override { return this; }
     QString Name() const override { return QStringLiteral("Wide"); }
     std::int32_t ElementCount() override { return 1; }
@@ -96,7 +105,8 @@ private slots:
         pad.setAxis(0, 128);
         pad.setButton(1, true);
         QCOMPARE(MainWindow::instance()->windowTitle(), "Quillomat");
-        QVERIFY(popup()->count() == 2 && popup()->currentIndex() == -1 && listRows().isEmpty());
+        QCOMPARE(popupRows(), (QStringList{"Test Pad", "Test Pad #2"}));
+        QVERIFY(popup()->currentIndex() == -1 && listRows().isEmpty());
         QVERIFY(part<QTimer>("MainTimer")->interval() == 100 &&
                 part<QTimer>("MainTimer")->isActive());
 
@@ -123,14 +133,55 @@ private slots:
         QCOMPARE(listRows().first(), "Axis 0|12|12|12");
     }
 
-    void theTimerSamplesAndAnUnpluggedPadReadsAtRest()
+    // A tap between two ticks counts: SDL is pumped in between, as a driver
+    // delivers what its queue holds.
+    void quickPressesBetweenTwoTicksCount()
     {
-        VirtualJoystick pad({"Loose Pad", 1, 0, 0});
+        VirtualJoystick pad({"Quick Pad", 1, 1, 1});
         popup()->setCurrentIndex(0);
-        pad.setAxis(0, -20000);
-        QTRY_COMPARE_WITH_TIMEOUT(listRows(), QStringList{"Axis 0|-20000|-20000|0"}, 2000);
-        pad.detach();
-        QTRY_COMPARE_WITH_TIMEOUT(listRows(), QStringList{"Axis 0|-20000|0|0"}, 2000);
+        part<QTimer>("MainTimer")->stop();
+        for (const auto &[axis, button, hat] :
+             {std::tuple{-32768, 1, SDL_HAT_UP}, std::tuple{0, 0, SDL_HAT_CENTERED}}) {
+            pad.setAxis(0, Sint16(axis));
+            pad.setButton(0, button);
+            pad.setHat(0, hat);
+            QTRY_VERIFY(SDL_JoystickGetAxis(pad.joystick(), 0) == axis &&
+                        SDL_JoystickGetButton(pad.joystick(), 0) == button &&
+                        SDL_JoystickGetHat(pad.joystick(), 0) == hat);
+        }
+        tick();
+        QCOMPARE(listRows(), (QStringList{"Axis 0|-32768|0|0", "Button 0|0|0|1", "Hat 0|0|0|1"}));
+    }
+
+    // The popup follows plugging without touching the selected row or its
+    // list: a pad plugged in late is offered, an unplugged one says so and
+    // keeps what was seen, and comes back when plugged in again.
+    void thePopupFollowsPlugging()
+    {
+        QCOMPARE(popup()->count(), 0);
+        auto pad = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"Loose Pad", 1, 0, 0});
+        QTRY_COMPARE(popupRows(), QStringList{"Loose Pad"});
+        QCOMPARE(popup()->currentIndex(), -1);
+        popup()->setCurrentIndex(0);
+        pad->setAxis(0, -20000);
+        QTRY_COMPARE(listRows(), QStringList{"Axis 0|-20000|-20000|0"});
+        VirtualJoystick other({"Other Pad", 0, 1, 0});
+        pad.reset();
+        QTRY_COMPARE(popupRows(), (QStringList{"Loose Pad (disconnected)", "Other Pad"}));
+        tick();
+        QCOMPARE(listRows(), QStringList{"Axis 0|-20000|-20000|0"});
+        QTemporaryDir folder;
+        chooseFile(folder.filePath("report.txt"));
+        MessageRecorder recorder;
+        part<QPushButton>("SavePushButton")->click();
+        QCOMPARE(offeredNames_, QStringList{"Loose Pad.txt"});
+        QCOMPARE(readFile(folder.filePath("report.txt")),
+                 "Loose Pad\n\nAxis 0 : Minimum = -20000, Default = -20000, Maximum = 0\n");
+        VirtualJoystick back({"Loose Pad", 1, 0, 0});
+        back.setAxis(0, 30000);
+        QTRY_COMPARE(listRows(), QStringList{"Axis 0|-20000|30000|30000"});
+        QVERIFY(popupRows() == (QStringList{"Loose Pad", "Other Pad"}) &&
+                popup()->currentIndex() == 0);
     }
 
     void valuesBeyond16BitsShowInFullUntilTheFirstTick()
@@ -212,6 +263,53 @@ private slots:
         QCOMPARE(offeredNames_, QStringList{expectedMessage.section('"', 1, 1)});
         QCOMPARE(recorder.messages, QStringList{expectedMessage});
         QCOMPARE(readFile(QFile::exists(path) ? path : earlier), expectedFile);
+    }
+
+    // Devices name themselves. Return in the save dialog, which starts in the
+    // folder the user picks, saves the report in that folder, named after the
+    // device as far as a file name can be; the name line is one line.
+    void aDeviceNameIsOnlyText_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("shown");
+        const QString snowmen = QString("☃").repeated(170);
+        QTest::newRow("up a folder") << QByteArray("../escape") << ".._escape.txt"
+                                     << "../escape";
+        QTest::newRow("up three folders") << QByteArray("Pad/../../../x") << "Pad_.._.._.._x.txt"
+                                          << "Pad/../../../x";
+        QTest::newRow("absolute path") << QByteArray("/tmp/pad") << "_tmp_pad.txt"
+                                       << "/tmp/pad";
+        QTest::newRow("two names in one")
+            << QByteArray("Xbox 360/One Controller") << "Xbox 360_One Controller.txt"
+            << "Xbox 360/One Controller";
+        QTest::newRow("line breaks and controls")
+            << QByteArray("Pad\nAxis 9 : Minimum = 0\r\x1b\t") << "Pad Axis 9 : Minimum = 0   .txt"
+            << "Pad Axis 9 : Minimum = 0   ";
+        QTest::newRow("510 bytes, cut to 253 by whole characters")
+            << snowmen.toUtf8() << snowmen.left(83) + ".txt" << snowmen;
+    }
+    void aDeviceNameIsOnlyText()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, offered);
+        QFETCH(QString, shown);
+        VirtualJoystick pad({name, 0, 0, 0});
+        popup()->setCurrentIndex(0);
+        QTemporaryDir folder;
+        seams().saveFileName = [this, &folder](QWidget *, const QString &offeredName) {
+            offeredNames_.append(offeredName);
+            return QDir::cleanPath(folder.filePath(offeredName));
+        };
+        MessageRecorder recorder;
+        part<QPushButton>("SavePushButton")->click();
+        QCOMPARE(offeredNames_, QStringList{offered});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{offered});
+        QCOMPARE(readFile(folder.filePath(offered)), shown.toUtf8() + "\n\n");
+        QCOMPARE(QStringList(popup()->currentText()) + recorder.messages,
+                 (QStringList{shown, "The \"" + shown +
+                                         ".txt\" file was successfully created.\n"
+                                         "Now you can quit the application."}));
     }
 
     // Save is the default button: Return presses it (the demo run shows
@@ -308,7 +406,9 @@ private slots:
         QCOMPARE(window->pos(), QPoint(70, 80));
     }
 
-    // The SDL adapter: SDL's own indexes move down when a pad goes; ours stay.
+    // The SDL adapter: SDL's own indexes move down when a pad goes; ours stay,
+    // and a pad plugged in late comes last. SDL is pumped only while a pad is
+    // open and plugged in.
     void devicesKeepTheirIndexAndNameTheirElements()
     {
         auto first = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"First", 1, 0, 0});
@@ -317,7 +417,10 @@ private slots:
         auto manager = SdlGameInputManager::create();
         QVERIFY(manager);
         VirtualJoystick late({"Late", 1, 1, 0});
-        QCOMPARE(manager->DeviceCount(), 3);
+        QCOMPARE(manager->DeviceCount(), 4);
+        QCOMPARE(manager->Device(3)->Name(), "Late");
+        const auto *pump = manager->findChild<QTimer *>("GameInputPump");
+        QVERIFY(!pump->isActive());
         const auto namesOf = [&manager](int index) {
             GameInputDevice *device = manager->Device(index);
             QStringList names;
@@ -334,7 +437,11 @@ private slots:
         SDL_GameControllerAddMapping(mapping +
                                      QByteArray(",Odd,a:b2,b:b1,leftx:a1,lefty:a0,dpup:h0.1"));
         QCOMPARE(namesOf(2).join(", "), "Axis 0 (left stick Y), Button 0, Button 1 (B)");
+        QVERIFY(pump->isActive() && pump->interval() <= 8);
         first.reset();
+        VirtualJoystick::settle();
+        QCOMPARE(manager->DeviceCount(), 4);
+        QVERIFY(!manager->Device(0)->Connected() && manager->Device(1)->Connected());
         QCOMPARE(manager->Device(1)->Name(), "Second");
         const QStringList names = namesOf(1);
         QCOMPARE(names.size(), 22);
@@ -348,9 +455,14 @@ private slots:
         second.setButton(1, true);
         VirtualJoystick::settle();
         QCOMPARE(manager->Device(1)->Element(7)->Value(), 1);
-        QCOMPARE(manager->Device(3), nullptr);
+        QCOMPARE(manager->Device(4), nullptr);
         // The pad that went away offers nothing to read and does not crash.
         QVERIFY(manager->Device(0)->ElementCount() == 0 && !manager->Device(0)->Element(0));
+        odd.detach();
+        second.detach();
+        VirtualJoystick::settle();
+        manager->DeviceCount();
+        QVERIFY(!pump->isActive());
     }
 
     // The conversions between values and the list's texts, which are the
