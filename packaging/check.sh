@@ -3,7 +3,8 @@
 # system takes it: its files, the libraries it depends on, lintian's verdict,
 # the validators of the menu entry, the software-centre metadata and the
 # manual page; then starts the program unpacked from it, which must show its
-# window and end with status 0 on SIGTERM.
+# window with the class and the icon its menu entry names, and end with status
+# 0 on SIGTERM.
 # Usage (under an X server): packaging/check.sh <build dir>
 set -u
 work=$(mktemp -d)
@@ -22,14 +23,19 @@ lintian=$!
 
 id=com.brindlecove.Quillomat
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort | tr '\n' ' ')
+icons=""
+for size in 128 256 32 48 64; do
+    icons="$icons./usr/share/icons/hicolor/${size}x$size/apps/$id.png "
+done
 [ "$files" = "./usr/bin/quillomat ./usr/share/applications/$id.desktop \
 ./usr/share/doc/quillomat/changelog.Debian.gz ./usr/share/doc/quillomat/copyright \
-./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/quillomat.1.gz \
+$icons./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/quillomat.1.gz \
 ./usr/share/metainfo/$id.metainfo.xml " ] || fail "the package holds: $files"
 depends=$(dpkg-deb -f "$package" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libsdl2-2.0-0; do
     echo "$depends" | grep -q "$library (" || fail "Depends lacks $library: $depends"
 done
+echo "$depends" | grep -qw qt6-translations-l10n || fail "Depends lacks Qt's translations: $depends"
 
 dpkg-deb -x "$package" "$work/root"
 share=$work/root/usr/share
@@ -41,11 +47,20 @@ appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >"$work/appstr
 warnings=$(man --warnings -l "$share/man/man1/quillomat.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
 
+# The unpacked icons stand in for the installed ones.
 timeout -s KILL 20 env XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
-    "$work/root/usr/bin/quillomat" &
+    XDG_DATA_DIRS="$share:/usr/share" "$work/root/usr/bin/quillomat" &
 program=$!
-timeout 10 xdotool search --sync --onlyvisible --name '^Quillomat$' >/dev/null ||
-    fail "the unpacked program showed no window"
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Quillomat$' | head -n 1)
+[ -n "$window" ] || fail "the unpacked program showed no window"
+# Docks tie the window to its menu entry by its class, and show the theme's
+# icon: the program's own fallback has only the 128-pixel one.
+class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$id.desktop")
+xprop -id "$window" WM_CLASS | grep -q ", \"$class\"\$" ||
+    fail "the window's class is not the entry's $class: $(xprop -id "$window" WM_CLASS)"
+sizes=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$sizes" = "Icon (64 x 64) Icon (48 x 48) Icon (32 x 32) " ] ||
+    fail "the window's icon is not the theme's $id: $sizes"
 kill -TERM "$program"
 wait "$program" || fail "the unpacked program ended with status $? after SIGTERM"
 

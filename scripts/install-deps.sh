@@ -8,11 +8,11 @@ set -eu
 
 packages="cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-libsdl2-dev libgl-dev"
+libsdl2-dev libgl-dev qt6-translations-l10n"
 case "${1:-run}" in
 run) ;;
-test) packages="$packages xvfb xauth xdotool python3 python3-xlib libbenchmark-dev
-    dpkg-dev lintian desktop-file-utils appstream man-db" ;;
+test) packages="$packages xvfb xauth xdotool x11-utils python3 python3-xlib openbox xcompmgr
+    libbenchmark-dev dpkg-dev lintian desktop-file-utils appstream man-db" ;;
 fuzz) packages="$packages clang libclang-rt-14-dev" ;;
 *) echo "usage: $0 [run|test|fuzz]" >&2; exit 2 ;;
 esac

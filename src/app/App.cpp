@@ -16,6 +16,8 @@
 #include "update/CheckForUpdateModule.h"
 
 #include <QDialog>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSemaphore>
 #include <QThread>
@@ -57,10 +59,21 @@ App::App(int &argc, char **argv)
     // Ties the windows to the desktop entry, for the desktop's icon and name.
     setDesktopFileName(QStringLiteral("com.brindlecove.Quillomat"));
 
+    // The windows' icon, as the menu entry shows it: from the desktop's icon
+    // theme, or the program's own where the theme has none.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brindlecove.Quillomat"),
+                                   QIcon(QStringLiteral(":/icons/128.png"))));
+
     auto *translator = new QTranslator(this);
     if (translator->load(QLocale(), QStringLiteral("quillomat"), QStringLiteral("_"),
                          QStringLiteral(":/i18n")))
         installTranslator(translator);
+    // Qt's own texts (the save dialog, the standard buttons, the names of
+    // keys) in the same language.
+    auto *qtTranslator = new QTranslator(this);
+    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTranslator);
 
     Menu::instance();
 

@@ -5,9 +5,41 @@
 #include "base/SystemFont.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 #include <utility>
+
+namespace {
+
+// Calls `then` once a window is on the screen, placed where the window
+// manager put it.
+class WhenExposed final : public QObject {
+public:
+    WhenExposed(QWindow *window, std::function<void()> then)
+        : QObject(window)
+        , then_(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            then_();
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
 
 InstructionsWindow *InstructionsWindow::instance()
 {
@@ -22,7 +54,16 @@ void InstructionsWindow::showWithin(QWidget *parent, std::function<void()> dismi
     if (dismissed)
         connect(window, &QDialog::finished, window,
                 [dismissed = std::move(dismissed)] { dismissed(); });
-    window->open();
+    // The sheet comes down over its parent: a parent just shown waits for the
+    // window manager to place it, so the sheet waits too.
+    QWindow *parentWindow = parent->windowHandle();
+    if (parent->isVisible() && parentWindow && !parentWindow->isExposed())
+        new WhenExposed(parentWindow, [window = QPointer(window)] {
+            if (window)
+                window->open();
+        });
+    else
+        window->open();
 }
 
 InstructionsWindow::InstructionsWindow()

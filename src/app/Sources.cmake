@@ -26,6 +26,12 @@ foreach(ts_file IN LISTS QUILLOMAT_TS_FILES)
         COMMENT "Compiling translation ${language_file}")
     list(APPEND QUILLOMAT_QM_FILES ${qm_file})
 endforeach()
+# The window icon where the desktop's icon theme has none.
+qt_add_resources(quillomat_core "quillomat_icon"
+    PREFIX "/icons"
+    BASE ${PROJECT_SOURCE_DIR}/data/icons
+    FILES ${PROJECT_SOURCE_DIR}/data/icons/128.png)
+
 qt_add_resources(quillomat_core "quillomat_translations"
     PREFIX "/i18n"
     BASE ${CMAKE_CURRENT_BINARY_DIR}/i18n

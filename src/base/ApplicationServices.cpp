@@ -42,6 +42,10 @@ bool SetTransparencyMBS(QWidget *window, int level)
         return false;
     const int clamped = std::clamp(level, 0, 255);
     window->setWindowOpacity(1.0 - clamped / 255.0);
+    // Qt's X11 support keeps the new opacity in its send buffer until
+    // something else goes out, so a compositor would go on showing the old
+    // one: a fading window with nothing else to draw stays invisible.
+    QGuiApplication::sync();
     return true;
 }
 

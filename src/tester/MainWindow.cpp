@@ -22,6 +22,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
@@ -33,6 +34,18 @@ namespace {
 constexpr QSize designSize(350, 400);
 constexpr int largestSize = 32767;
 constexpr int valueColumnWidth = 60;
+
+// `window` made to lie wholly within `available`: no larger, down to
+// `minimum`, and moved onto it.
+QRect fittedInto(QRect window, const QRect &available, const QSize &minimum)
+{
+    window.setSize(window.size().boundedTo(available.size()).expandedTo(minimum));
+    window.moveLeft(std::clamp(window.left(), available.left(),
+                               std::max(available.left(), available.right() + 1 - window.width())));
+    window.moveTop(std::clamp(window.top(), available.top(),
+                              std::max(available.top(), available.bottom() + 1 - window.height())));
+    return window;
+}
 
 } // namespace
 
@@ -181,8 +194,7 @@ void MainWindow::Event_Open()
     // the window, so that the other one stays where it put it.
     storedLeft_ = PreferencesModule::mainWindowLeft;
     storedTop_ = PreferencesModule::mainWindowTop;
-    if (storedLeft_ != -1 && storedTop_ != -1)
-        move(storedLeft_, storedTop_);
+    const bool placeStored = storedLeft_ != -1 && storedTop_ != -1;
     // Width and height are the content's, without the menu bar; each within
     // the content's limits before the frame is added, so nothing overflows.
     layout()->activate();
@@ -194,7 +206,19 @@ void MainWindow::Event_Open()
     if (PreferencesModule::mainWindowHeight != -1)
         contentSize.setHeight(std::clamp(PreferencesModule::mainWindowHeight,
                                          content_->minimumHeight(), content_->maximumHeight()));
-    resize(contentSize + around);
+    // The stored place and size were right on the screen of the day, which may
+    // since have been unplugged or made smaller: the window opens wholly on
+    // the screen it opens on. The frame the window manager adds is known once
+    // the window shows (fitOnScreen()).
+    const QScreen *screen =
+        placeStored ? QGuiApplication::screenAt({storedLeft_, storedTop_}) : nullptr;
+    if (!screen)
+        screen = this->screen();
+    const QRect fitted = fittedInto(QRect(QPoint(storedLeft_, storedTop_), contentSize + around),
+                                    screen->availableGeometry(), minimumSize());
+    resize(fitted.size());
+    if (placeStored)
+        move(fitted.topLeft());
 
     Shell *shell = Shell::instance();
     gameInputManager_ = shell->seams().createGameInputManager();
@@ -359,7 +383,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!shown_ && (storedLeft_ == -1) != (storedTop_ == -1))
+    if (!shown_)
         windowHandle()->installEventFilter(this);
     shown_ = true;
 }
@@ -367,14 +391,28 @@ void MainWindow::showEvent(QShowEvent *event)
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Placed and on the screen: the lone stored coordinate moves the window,
-    // which is no move of the user's.
+    // and the window with its frame is made to fit the screen. Neither is a
+    // move of the user's.
     if (watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         const QScopedValueRollback<bool> notTheUsers(shown_, false);
-        move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
+        if ((storedLeft_ == -1) != (storedTop_ == -1))
+            move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
+        fitOnScreen();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::fitOnScreen()
+{
+    const QRect frame = frameGeometry();
+    const QRect fitted =
+        fittedInto(frame, screen()->availableGeometry(), minimumSize() + frame.size() - size());
+    if (fitted == frame)
+        return;
+    resize(fitted.size() - (frame.size() - size()));
+    move(fitted.topLeft());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -54,6 +54,8 @@ private:
     void CreateControls();
     // Offers devices plugged in since, and marks the unplugged ones.
     void followDevices();
+    // Makes the window, frame and all, lie wholly on its screen.
+    void fitOnScreen();
 
     QWidget *content_ = nullptr;
     QLabel *selectStaticText_ = nullptr;

@@ -8,6 +8,9 @@
 #include "update/http/InternetHeaders.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,30 @@ bool isCompleteSuccess(qint32 statusCode, const InternetHeaders *headers, qint64
     if (!headers || headers->NameCount("Content-length") == 0)
         return true;
     return bodyLength >= HttpMessage::leadingNumber(headers->Value("Content-length"));
+}
+
+// Compares dotted version numbers number by number, a missing number counting
+// as 0: 1.10 > 1.9, 1.0.1 > 1.0, 1.0 = 1.0.0.
+bool isGreaterVersion(QStringView left, QStringView right)
+{
+    const QList<QStringView> leftNumbers = left.split(QLatin1Char('.'));
+    const QList<QStringView> rightNumbers = right.split(QLatin1Char('.'));
+    for (qsizetype index = 0; index < std::max(leftNumbers.size(), rightNumbers.size()); ++index) {
+        // Compared as digits, so that no number is too long: a missing one is 0.
+        const auto digits = [](const QList<QStringView> &numbers, qsizetype index) {
+            QStringView number = index < numbers.size() ? numbers[index] : QStringView();
+            while (number.startsWith(QLatin1Char('0')))
+                number = number.mid(1);
+            return number;
+        };
+        const QStringView leftDigits = digits(leftNumbers, index);
+        const QStringView rightDigits = digits(rightNumbers, index);
+        if (leftDigits.size() != rightDigits.size())
+            return leftDigits.size() > rightDigits.size();
+        if (const int order = leftDigits.compare(rightDigits); order != 0)
+            return order > 0;
+    }
+    return false;
 }
 
 } // namespace
@@ -71,8 +98,17 @@ bool CheckForUpdateThread::isNewerVersionAvailable(const QByteArray &page,
                                                    const QString &versionText)
 {
     const QString pageText = QString::fromUtf8(page);
-    return pageText.contains(applicationName, Qt::CaseInsensitive) &&
-           !pageText.contains(versionText);
+    static const QRegularExpression versionAfterName(
+        QStringLiteral("[ \\t]*([0-9]+(?:\\.[0-9]+)*)"));
+    for (qsizetype at = pageText.indexOf(applicationName, 0, Qt::CaseInsensitive); at >= 0;
+         at = pageText.indexOf(applicationName, at + 1, Qt::CaseInsensitive)) {
+        const QRegularExpressionMatch version = versionAfterName.match(
+            pageText, at + applicationName.size(), QRegularExpression::NormalMatch,
+            QRegularExpression::AnchorAtOffsetMatchOption);
+        if (version.hasMatch())
+            return isGreaterVersion(version.capturedView(1), versionText);
+    }
+    return false;
 }
 
 QString CheckForUpdateThread::newVersionMessage(QString messageText, const QString &applicationName)

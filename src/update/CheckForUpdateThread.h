@@ -21,8 +21,9 @@ public:
 
     // The base URL, "/", the name without spaces in lower case, "/version.txt".
     static QString versionFileUrl(const QString &websiteUrl, const QString &applicationName);
-    // True when the page mentions the name (in any letter case) but not the
-    // running version text.
+    // True when the version number after the name (in any letter case, after
+    // spaces) is greater than the running one. The first mention of the name
+    // with a number after it counts; a page without one says nothing.
     static bool isNewerVersionAvailable(const QByteArray &page, const QString &applicationName,
                                         const QString &versionText);
     // The message with its first "%APPLICATIONNAME%" replaced by the name.

@@ -244,8 +244,11 @@ private slots:
         stored.close();
         QVERIFY(QMetaObject::invokeMethod(App::instance(), "Event_Open"));
         QCOMPARE(MainWindow::instance()->pos(), QPoint(33, 44));
+        // They wait for the tester window to be on the screen.
         QPointer window = MainWindow::instance()->findChild<InstructionsWindow *>();
-        QVERIFY(window && QTest::qWaitForWindowExposed(window.data()));
+        QVERIFY(window);
+        QTRY_VERIFY(window->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
         QCOMPARE(window->windowModality(), Qt::WindowModal);
         QVERIFY(window->minimumSize() == QSize(320, 330) &&
                 window->maximumSize() == QSize(320, 330));

@@ -88,6 +88,46 @@ private slots:
                          site.mid(7).toLatin1() + "\r\n\r\n");
     }
 
+    // The number after the name decides, number by number.
+    void comparesVersionNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<bool>("isNewer");
+        const struct {
+            const char *page, *running;
+            bool isNewer;
+        } rows[] = {
+            {"Quillomat 0.9", "1.0", false},
+            {"Quillomat 1.0.1", "1.0", true},
+            {"Quillomat 11.0", "1.0", true},
+            {"Quillomat 1.10", "1.9", true},
+            {"Quillomat 1.9", "1.10", false},
+            {"Quillomat 1.0.0", "1.0", false},
+            {"Quillomat 01.00", "1.0", false},
+            {"quillomat\t2.0", "1.0", true},
+            {"Quillomat 1.0", "1.0.0.1", false},
+            {"Quillomat\n2.0", "1.0", false},
+            {"Quillomats 2.0", "1.0", false},
+            {"Quillomat v2.0", "1.0", false},
+            {"Quillomat 1.", "1.0", false},
+            {"Quillomat 3", "2.9", true},
+            {"/quillomat/ says Quillomat 2.0", "1.0", true},
+            {"Quillomat 100000000000000000000", "99999999999999999999.9", true},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(QByteArray(row.page).replace('\n', "\\n"))
+                << QByteArray(row.page) << row.running << row.isNewer;
+    }
+    void comparesVersionNumbers()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, running);
+        QFETCH(bool, isNewer);
+        QCOMPARE(CheckForUpdateThread::isNewerVersionAvailable(page, "Quillomat", running),
+                 isNewer);
+    }
+
     void theVersionFileIsNamedAfterTheProgram()
     {
         QCOMPARE(CheckForUpdateThread::versionFileUrl("http://h.test", "Pad Tester"),
