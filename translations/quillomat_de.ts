@@ -47,6 +47,22 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (getrennt)</translation>
     </message>
+    <message id="MainWindow.MainListBoxAccessibleName">
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonAccessibleDescription">
+        <source>Saves the minimum, default and maximum value of each element into a text file.</source>
+        <translation>Speichert den Minimal-, Standard- und Maximalwert jedes Elements in einer Textdatei.</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsWindowTitle">
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message id="AboutWindow.AboutWindowTitle">
+        <source>About %APPLICATIONNAME%</source>
+        <translation>Über %APPLICATIONNAME%</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

@@ -47,6 +47,22 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (déconnecté)</translation>
     </message>
+    <message id="MainWindow.MainListBoxAccessibleName">
+        <source>Elements</source>
+        <translation>Éléments</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonAccessibleDescription">
+        <source>Saves the minimum, default and maximum value of each element into a text file.</source>
+        <translation>Enregistre les valeurs minimale, par défaut et maximale de chaque élément dans un fichier texte.</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsWindowTitle">
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message id="AboutWindow.AboutWindowTitle">
+        <source>About %APPLICATIONNAME%</source>
+        <translation>À propos de %APPLICATIONNAME%</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

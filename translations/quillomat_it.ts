@@ -47,6 +47,22 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (disconnesso)</translation>
     </message>
+    <message id="MainWindow.MainListBoxAccessibleName">
+        <source>Elements</source>
+        <translation>Elementi</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonAccessibleDescription">
+        <source>Saves the minimum, default and maximum value of each element into a text file.</source>
+        <translation>Salva il valore minimo, predefinito e massimo di ogni elemento in un file di testo.</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsWindowTitle">
+        <source>Instructions</source>
+        <translation>Istruzioni</translation>
+    </message>
+    <message id="AboutWindow.AboutWindowTitle">
+        <source>About %APPLICATIONNAME%</source>
+        <translation>Informazioni su %APPLICATIONNAME%</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

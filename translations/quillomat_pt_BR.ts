@@ -47,6 +47,22 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (desconectado)</translation>
     </message>
+    <message id="MainWindow.MainListBoxAccessibleName">
+        <source>Elements</source>
+        <translation>Elementos</translation>
+    </message>
+    <message id="MainWindow.SavePushButtonAccessibleDescription">
+        <source>Saves the minimum, default and maximum value of each element into a text file.</source>
+        <translation>Salva os valores mínimo, padrão e máximo de cada elemento em um arquivo de texto.</translation>
+    </message>
+    <message id="InstructionsWindow.InstructionsWindowTitle">
+        <source>Instructions</source>
+        <translation>Instruções</translation>
+    </message>
+    <message id="AboutWindow.AboutWindowTitle">
+        <source>About %APPLICATIONNAME%</source>
+        <translation>Sobre o %APPLICATIONNAME%</translation>
+    </message>
     <message id="InstructionsWindow.OkPushButtonCaption">
         <source>Ok</source>
         <translation>OK</translation>

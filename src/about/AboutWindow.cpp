@@ -7,6 +7,7 @@
 #include "base/SystemFont.h"
 #include "base/WebsiteUrl.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-
 
 // The core library is static: without a reference from code that is linked
 // in, the compiled picture resource would be left out of the executables.
@@ -48,6 +48,14 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, cons
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     return label;
+}
+
+// A screen reader takes the box for a dialog, and reads it when it appears.
+QAccessibleInterface *accessibleAboutWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("AboutWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    return nullptr;
 }
 
 QTimer *makeTimer(QObject *parent, const char *name, int interval, bool singleShot)
@@ -102,6 +110,11 @@ void AboutWindow::release()
 AboutWindow::AboutWindow()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleAboutWindow);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     Layout();
     CreateControls();
 }
@@ -130,6 +143,13 @@ void AboutWindow::CreateControls()
         makeLabel(this, "URLStaticText", QRect(10, 70, 280, 20), linkFont, QColor(0, 0, 255));
     urlStaticText_->setText(websiteBaseUrl());
     urlStaticText_->installEventFilter(this);
+
+    // What a screen reader reads when the box appears.
+    setWindowTitle(AboutWindowText::AboutWindowTitle.text().replace(
+        QLatin1String("%APPLICATIONNAME%"), ApplicationNameMBS(qApp)));
+    setAccessibleDescription(nameStaticText_->text() + QLatin1String(". ") +
+                             developedStaticText_->text() + QLatin1String(". ") +
+                             urlStaticText_->text());
 
     fadeInTimer_ = makeTimer(this, "FadeInTimer", fadeInterval, false);
     connect(fadeInTimer_, &QTimer::timeout, this, &AboutWindow::FadeInTimer_Action);
@@ -247,6 +267,15 @@ void AboutWindow::closeEvent(QCloseEvent *event)
     fadeOutTimer_->stop();
     letGo();
     QWidget::closeEvent(event);
+    if (previouslyActive_ && previouslyActive_->isVisible())
+        previouslyActive_->activateWindow();
+}
+
+void AboutWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (QApplication::activeWindow() != this)
+        previouslyActive_ = QApplication::activeWindow();
 }
 
 void AboutWindow::setTransparency(int level)

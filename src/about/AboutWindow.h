@@ -3,6 +3,7 @@
 #include "base/SingleInstance.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -36,6 +37,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     AboutWindow();
@@ -65,4 +67,6 @@ private:
     qint32 timerCounter_ = 0;
     // Set when the fade-out closes the box, the only close it accepts.
     bool fadeEnded_ = false;
+    // The window that had the keyboard when the box appeared gets it back.
+    QPointer<QWidget> previouslyActive_;
 };

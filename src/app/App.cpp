@@ -2,6 +2,7 @@
 
 #include "about/AboutWindow.h"
 #include "app/ExceptionReport.h"
+#include "app/FocusRingStyle.h"
 #include "app/InstructionsWindow.h"
 #include "app/Menu.h"
 #include "app/QuitSignals.h"
@@ -59,6 +60,7 @@ App::App(int &argc, char **argv)
     // Ties the windows to the desktop entry, for the desktop's icon and name.
     setDesktopFileName(QStringLiteral("com.brindlecove.Quillomat"));
 
+    setStyle(new FocusRingStyle);
     // The windows' icon, as the menu entry shows it: from the desktop's icon
     // theme, or the program's own where the theme has none.
     setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brindlecove.Quillomat"),
@@ -168,6 +170,8 @@ bool App::_AppleAbout_Action()
     AboutWindow *aboutWindow = AboutWindow::instance();
     aboutWindow->show();
     aboutWindow->raise();
+    // Active, so that a screen reader reads it as it appears.
+    aboutWindow->activateWindow();
     return true;
 }
 

@@ -79,6 +79,7 @@ void InstructionsWindow::Layout()
     // A title bar without close, minimize or maximize buttons; a sheet on the
     // platforms that have them.
     setWindowFlags(Qt::Sheet | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(InstructionsWindowText::InstructionsWindowTitle.text());
     setFixedSize(320, 330);
 }
 
@@ -108,4 +109,7 @@ void InstructionsWindow::OkPushButton_Action()
     accept();
 }
 
-void InstructionsWindow::reject() {}
+void InstructionsWindow::reject()
+{
+    accept();
+}

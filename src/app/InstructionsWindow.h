@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 
 // How to test a device, in six steps, shown over the tester window at every
-// launch. Ok (or Return) is the only way to dismiss it.
+// launch. Ok, Return and Escape dismiss it alike.
 class InstructionsWindow final : public QDialog, public SingleInstance<InstructionsWindow> {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     static void showWithin(QWidget *parent, std::function<void()> dismissed);
 
 public slots:
-    // Escape and the window manager's close request leave the window open.
+    // Escape and the window manager's close request close it as Ok does.
     void reject() override;
 
 private:

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 
 namespace {
 
@@ -27,6 +28,42 @@ void editFocusedWidget(const QString &command)
         field->del();
 }
 
+// The access keys the entries of a menu (or of the bar) already have.
+QString takenAccessKeys(const QList<QAction *> &entries)
+{
+    QString taken;
+    for (const QAction *entry : entries) {
+        const QString text = entry->text();
+        for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size();
+             at = text.indexOf(QLatin1Char('&'), at + 2)) {
+            if (text[at + 1] != QLatin1Char('&')) {
+                taken += text[at + 1].toLower();
+                break;
+            }
+        }
+    }
+    return taken;
+}
+
+// `text` with an access key: its first letter or digit that no other entry
+// beside it has, so that none clash in any language. Its own "&" stay text.
+QString withAccessKey(const QString &text, const QList<QAction *> &neighbours)
+{
+    const QString taken = takenAccessKeys(neighbours);
+    QString marked;
+    bool keyed = false;
+    for (const QChar character : text) {
+        if (character == QLatin1Char('&'))
+            marked += QLatin1Char('&');
+        else if (!keyed && character.isLetterOrNumber() && !taken.contains(character.toLower())) {
+            marked += QLatin1Char('&');
+            keyed = true;
+        }
+        marked += character;
+    }
+    return marked;
+}
+
 } // namespace
 
 Menu::Menu()
@@ -34,6 +71,10 @@ Menu::Menu()
     setObjectName(QStringLiteral("Menu"));
     Untitled1();
     Untitled2();
+    // F10 opens the first menu, as on other desktops' menu bars.
+    auto *firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(firstMenu, &QShortcut::activated, this,
+            [this] { setActiveAction(actions().value(0)); });
 }
 
 Menu *Menu::instance()
@@ -44,30 +85,35 @@ Menu *Menu::instance()
 void Menu::Untitled1()
 {
     addTitle("Edit", CommonMenuModuleText::EditText.text());
-    addItem("Edit", "EditCut", CommonMenuModuleText::EditCutText.text(), "Ctrl+X");
-    addItem("Edit", "EditCopy", CommonMenuModuleText::EditCopyText.text(), "Ctrl+C");
-    addItem("Edit", "EditPaste", CommonMenuModuleText::EditPasteText.text(), "Ctrl+V");
-    addItem("Edit", "EditClear", CommonMenuModuleText::EditClearText.text(), "");
+    addItem("Edit", "EditCut", CommonMenuModuleText::EditCutText.text(),
+            QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem("Edit", "EditCopy", CommonMenuModuleText::EditCopyText.text(),
+            QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem("Edit", "EditPaste", CommonMenuModuleText::EditPasteText.text(),
+            QKeySequence(Qt::CTRL | Qt::Key_V));
+    addItem("Edit", "EditClear", CommonMenuModuleText::EditClearText.text(), {});
 }
 
 void Menu::Untitled2()
 {
     addTitle("Help", CommonMenuModuleText::HelpText.text());
-    addItem("Help", "HelpWebsite", CommonMenuModuleText::HelpWebsiteText.text(), "");
-    addItem("Help", "HelpContact", CommonMenuModuleText::HelpContactText.text(), "");
-    addItem("Help", "HelpDocumentation", CommonMenuModuleText::HelpDocumentationText.text(), "");
-    addItem("Help", "HelpTranslate", CommonMenuModuleText::HelpTranslateText.text(), "");
+    addItem("Help", "HelpWebsite", CommonMenuModuleText::HelpWebsiteText.text(), {});
+    addItem("Help", "HelpContact", CommonMenuModuleText::HelpContactText.text(), {});
+    addItem("Help", "HelpDocumentation", CommonMenuModuleText::HelpDocumentationText.text(), {});
+    addItem("Help", "HelpTranslate", CommonMenuModuleText::HelpTranslateText.text(), {});
     findChild<QMenu *>(QStringLiteral("Help"))->addSeparator()->setEnabled(false);
-    addItem("Help", "ApplePreferences", CommonMenuModuleText::ApplePreferencesText.text(), "",
+    addItem("Help", "ApplePreferences", CommonMenuModuleText::ApplePreferencesText.text(), {},
             QAction::PreferencesRole);
-    addItem("Help", "AppleQuit", CommonMenuModuleText::AppleQuitText.text(), "", QAction::QuitRole);
-    addItem("Help", "AppleAbout", CommonMenuModuleText::AppleAboutText.text(), "",
+    // The desktop's own Quit shortcut: Ctrl+Q on Linux, Cmd+Q on macOS.
+    addItem("Help", "AppleQuit", CommonMenuModuleText::AppleQuitText.text(), QKeySequence::Quit,
+            QAction::QuitRole);
+    addItem("Help", "AppleAbout", CommonMenuModuleText::AppleAboutText.text(), {},
             QAction::AboutRole);
 }
 
 QMenu *Menu::addTitle(const char *name, const QString &text)
 {
-    auto *menu = new QMenu(text, this);
+    auto *menu = new QMenu(withAccessKey(text, actions()), this);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     addMenu(menu);
@@ -75,13 +121,13 @@ QMenu *Menu::addTitle(const char *name, const QString &text)
 }
 
 QAction *Menu::addItem(const char *menuName, const char *name, const QString &text,
-                       const char *shortcut, QAction::MenuRole role)
+                       const QKeySequence &shortcut, QAction::MenuRole role)
 {
     QMenu *menu = findChild<QMenu *>(QLatin1String(menuName));
-    QAction *action = menu->addAction(text);
+    QAction *action = menu->addAction(withAccessKey(text, menu->actions()));
     const QString itemName = QLatin1String(name);
     action->setObjectName(itemName);
-    action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+    action->setShortcut(shortcut);
     action->setMenuRole(role);
     connect(action, &QAction::triggered, this, [itemName] {
         if (!App::instance()->handleMenuCommand(itemName))

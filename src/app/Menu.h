@@ -27,6 +27,7 @@ private:
     void Untitled2();
 
     QMenu *addTitle(const char *name, const QString &text);
+    // Each title and item gets an access key of its own (Alt+letter).
     QAction *addItem(const char *menuName, const char *name, const QString &text,
-                     const char *shortcut, QAction::MenuRole role = QAction::NoRole);
+                     const QKeySequence &shortcut, QAction::MenuRole role = QAction::NoRole);
 };

@@ -3,6 +3,8 @@ target_sources(quillomat_core PRIVATE
     app/App.h
     app/ExceptionReport.cpp
     app/ExceptionReport.h
+    app/FocusRingStyle.cpp
+    app/FocusRingStyle.h
     app/InstructionsWindow.cpp
     app/InstructionsWindow.h
     app/Menu.cpp

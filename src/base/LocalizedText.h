@@ -45,9 +45,17 @@ inline constexpr LocalizedTextConstant FileNotExistMessage{
     "MainWindow.FileNotExistMessage", "The \"%DEVICENAME%.txt\" file does not exist."};
 inline constexpr LocalizedTextConstant DisconnectedDeviceText{"MainWindow.DisconnectedDeviceText",
                                                               "%DEVICENAME% (disconnected)"};
+// What a screen reader says of the element list and of Save....
+inline constexpr LocalizedTextConstant MainListBoxAccessibleName{
+    "MainWindow.MainListBoxAccessibleName", "Elements"};
+inline constexpr LocalizedTextConstant SavePushButtonAccessibleDescription{
+    "MainWindow.SavePushButtonAccessibleDescription",
+    "Saves the minimum, default and maximum value of each element into a text file."};
 } // namespace MainWindowText
 
 namespace InstructionsWindowText {
+inline constexpr LocalizedTextConstant InstructionsWindowTitle{
+    "InstructionsWindow.InstructionsWindowTitle", "Instructions"};
 inline constexpr LocalizedTextConstant OkPushButtonCaption{"InstructionsWindow.OkPushButtonCaption",
                                                            "Ok"};
 inline constexpr LocalizedTextConstant InstructionsStaticTextText{
@@ -65,6 +73,8 @@ inline constexpr LocalizedTextConstant InstructionsStaticTextText{
 } // namespace InstructionsWindowText
 
 namespace AboutWindowText {
+inline constexpr LocalizedTextConstant AboutWindowTitle{"AboutWindow.AboutWindowTitle",
+                                                        "About %APPLICATIONNAME%"};
 inline constexpr LocalizedTextConstant DevelopedStaticTextText{
     "AboutWindow.DevelopedStaticTextText", "Developed by \"Brindlecove Software\""};
 } // namespace AboutWindowText

@@ -17,6 +17,8 @@ namespace {
 // before the box appeared repeats into it and would dismiss it unread. A
 // repeat is a release and a press of the same key at the same moment; Qt
 // flags most of them, but not those whose press it has not yet received.
+// With a screen reader, Qt's accessibility bridge hands every key event back
+// as a copy without a moment: those are told by Qt's flag alone.
 class FreshKeysOnly final : public QObject {
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -29,7 +31,7 @@ protected:
             lastRelease_ = moment;
             return false;
         }
-        return key->isAutoRepeat() || moment == lastRelease_;
+        return key->isAutoRepeat() || (key->timestamp() != 0 && moment == lastRelease_);
     }
 
 private:

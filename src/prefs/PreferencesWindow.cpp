@@ -68,7 +68,11 @@ void PreferencesWindow::OkPushButton_Action()
     accept();
 }
 
-void PreferencesWindow::reject() {}
+void PreferencesWindow::reject()
+{
+    // Every click took effect at once: there is nothing to cancel.
+    accept();
+}
 
 void PreferencesWindow::closeEvent(QCloseEvent *event)
 {

@@ -9,8 +9,8 @@ class QPushButton;
 class ResetPreferencesContainerControl;
 
 // The Preferences... sheet: the two settings a user may change, each click
-// taking effect in memory at once. Only Ok (or Return) closes it; there is
-// no Cancel and no close box, and Escape does nothing.
+// taking effect in memory at once. Ok, Return and Escape close it; there is
+// no Cancel and no close box.
 class PreferencesWindow final : public QDialog, public SingleInstance<PreferencesWindow> {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     static void showWithin(QWidget *parent);
 
 public slots:
-    // Escape and the desktop's close request land here: they leave it open.
+    // Escape lands here: it closes the window as Ok does.
     void reject() override;
 
 protected:

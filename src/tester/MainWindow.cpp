@@ -119,10 +119,13 @@ void MainWindow::CreateControls()
                  Anchors::Left | Anchors::Top | Anchors::Right);
     connect(mainPopupMenu_, &QComboBox::currentIndexChanged, this,
             &MainWindow::MainPopupMenu_Change);
+    // The label names the popup, for a screen reader too.
+    selectStaticText_->setBuddy(mainPopupMenu_);
 
     mainListBox_ = new QTreeWidget(content_);
     mainListBox_->setObjectName(QStringLiteral("MainListBox"));
     mainListBox_->setFont(font12);
+    mainListBox_->setAccessibleName(MainWindowText::MainListBoxAccessibleName.text());
     anchors->add(mainListBox_, QRect(10, 70, 330, 240),
                  Anchors::Left | Anchors::Top | Anchors::Right | Anchors::Bottom);
     MainListBox_Open();
@@ -143,6 +146,8 @@ void MainWindow::CreateControls()
     savePushButton_->setFont(font12);
     savePushButton_->setText(MainWindowText::SavePushButtonCaption.text());
     savePushButton_->setDefault(true);
+    savePushButton_->setAccessibleDescription(
+        MainWindowText::SavePushButtonAccessibleDescription.text());
     anchors->add(savePushButton_, QRect(240, 370, 100, 20), Anchors::Right | Anchors::Bottom);
     connect(savePushButton_, &QPushButton::clicked, this, &MainWindow::SavePushButton_Action);
 

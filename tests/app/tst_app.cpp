@@ -107,14 +107,14 @@ private slots:
 
     void theMenuBarCarriesEveryCommandInOrder()
     {
-        QCOMPARE(
-            describeItems("Edit"),
-            "EditCut|Cut|Ctrl+X, EditCopy|Copy|Ctrl+C, EditPaste|Paste|Ctrl+V, EditClear|Clear|");
+        QCOMPARE(describeItems("Edit"), "EditCut|&Cut|Ctrl+X, EditCopy|C&opy|Ctrl+C, "
+                                        "EditPaste|&Paste|Ctrl+V, EditClear|C&lear|");
         QCOMPARE(describeItems("Help"),
-                 "HelpWebsite|Go to the website...|, HelpContact|Contact us...|, "
-                 "HelpDocumentation|Read the documentation...|, "
-                 "HelpTranslate|Translate into another language...|, -, "
-                 "ApplePreferences|Preferences...|, AppleQuit|Quit|, AppleAbout|About...|");
+                 "HelpWebsite|&Go to the website...|, HelpContact|&Contact us...|, "
+                 "HelpDocumentation|&Read the documentation...|, "
+                 "HelpTranslate|&Translate into another language...|, -, "
+                 "ApplePreferences|&Preferences...|, AppleQuit|&Quit|" +
+                     QKeySequence(QKeySequence::Quit).toString() + ", AppleAbout|&About...|");
         QVERIFY(menuItem("AppleAbout")->menuRole() == QAction::AboutRole &&
                 menuItem("ApplePreferences")->menuRole() == QAction::PreferencesRole &&
                 menuItem("AppleQuit")->menuRole() == QAction::QuitRole);
@@ -199,7 +199,9 @@ private slots:
 
     // The box the program really shows: a device name (from the device's
     // own descriptor) or a translation is text, never markup; and a key held
-    // down since before the box appeared does not dismiss it unread.
+    // down since before the box appeared does not dismiss it unread, while a
+    // fresh press does, also as a screen reader's bridge hands it back: a
+    // copy without a moment.
     void theMessageBoxShowsTextAsGivenAndWaitsForAFreshKey()
     {
         const QString text = "<b>Pad</b> <img src=\"x.png\"> & co";
@@ -222,13 +224,15 @@ private slots:
                 send(QEvent::KeyPress, flagged, 1000 + flagged);
             }
             shown += box->isVisible() ? "" : " until a held key";
-            send(QEvent::KeyRelease, false, 2000);
-            send(QEvent::KeyPress, false, 2100);
+            send(QEvent::KeyRelease, false, 0);
+            send(QEvent::KeyPress, false, 0);
         });
         // Should a step fail, the box still goes and the test ends.
-        QTimer::singleShot(5000, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        QTimer::singleShot(5000, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 box->reject();
+                shown += " until the end";
+            }
         });
         Seams::defaults().showMessageBox(text);
         QCOMPARE(shown, text);
@@ -256,12 +260,8 @@ private slots:
         QVERIFY(window->findChild<QLabel *>("InstructionsStaticText")
                     ->text()
                     .contains("\n\n6) Then click on the \"Save\" button."));
-        // Escape and close requests leave it open; Return dismisses it.
+        // Escape dismisses it as Ok does.
         QTest::keyClick(window.data(), Qt::Key_Escape);
-        QVERIFY(!window->close());
-        QCoreApplication::processEvents();
-        QVERIFY(window && window->isVisible());
-        QTest::keyClick(window.data(), Qt::Key_Return);
         QTRY_VERIFY(window.isNull());
     }
 
@@ -375,6 +375,25 @@ private slots:
         QTranslator translator;
         if (translator.load(":/i18n/quillomat_" + language))
             QCoreApplication::installTranslator(&translator);
+        // The menu bar, built anew in the language: each title and item has an
+        // access key of its own.
+        Menu::release();
+        const auto english = qScopeGuard(&Menu::release);
+        QStringList clashes;
+        QList<const QWidget *> menus{Menu::instance()};
+        for (const QMenu *menu : Menu::instance()->findChildren<QMenu *>())
+            menus << menu;
+        for (const QWidget *menu : menus) {
+            QList<QKeySequence> keys;
+            for (const QAction *entry : menu->actions()) {
+                const QKeySequence key = QKeySequence::mnemonic(entry->text());
+                if (!entry->isSeparator() && (key.isEmpty() || keys.contains(key)))
+                    clashes << entry->text();
+                keys << key;
+            }
+        }
+        QVERIFY2(clashes.isEmpty(),
+                 qPrintable("no access key of their own: " + clashes.join(", ")));
         MainWindow *tester = MainWindow::instance();
         tester->show();
         std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());
@@ -388,6 +407,40 @@ private slots:
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
         QCOMPARE(tester->findChild<QPushButton *>()->text() == "Save...", language == "en");
+    }
+
+    // By keyboard alone: F10 opens the first menu, and in every window the
+    // control that has the keyboard focus shows it.
+    void theKeyboardReachesEverythingVisibly()
+    {
+        MainWindow *tester = MainWindow::instance();
+        tester->show();
+        QVERIFY(QTest::qWaitForWindowActive(tester));
+        QTest::keyClick(tester, Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(),
+                     Menu::instance()->findChild<QMenu *>("Edit"));
+        QApplication::activePopupWidget()->close();
+        QStringList unmarked;
+        const auto look = [&unmarked](QWidget *window) {
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window))
+                    continue;
+                window->setFocus();
+                const QImage before = control->grab().toImage();
+                control->setFocus(Qt::TabFocusReason);
+                if (control->grab().toImage() == before)
+                    unmarked << control->objectName();
+            }
+        };
+        look(tester);
+        std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());
+        instructions->show();
+        look(instructions.get());
+        instructions.reset();
+        PreferencesWindow::showWithin(tester);
+        look(tester->findChild<PreferencesWindow *>());
+        QCOMPARE(unmarked.join(", "), "");
     }
 
     // A tester window that goes gives the menu bar back; after the event

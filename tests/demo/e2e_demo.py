@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""End to end, as a person uses the real program: start quillomat-demo, which
-plugs its pad in while the instructions are up, dismiss them once the popup
-offers the pad, pick it with the keyboard, let its script run one cycle (its
-button taps are quicker than the 100 ms refresh), save the report under the
-name the save dialog offers, confirm the message, quit with SIGTERM, then read
-the report. Usage (under X): e2e_demo.py <quillomat-demo>"""
+"""End to end, as a person uses the real program, by keyboard alone: start
+quillomat-demo, which plugs its pad in while the instructions are up, dismiss
+them with Escape once the popup offers the pad, pick it, let its script run
+one cycle (its button taps are quicker than the 100 ms refresh), save the
+report under the name the save dialog offers, confirm the message, open and
+close the Preferences sheet by its access keys, quit with Ctrl+Q, then read the
+report. Usage (under X): e2e_demo.py <quillomat-demo>"""
 import re, sys, time
 from pathlib import Path
 
@@ -14,9 +15,10 @@ from desktop import Program, check, finish, press, wait_for  # noqa: E402
 CYCLE_SECONDS = 10  # the demo script's cycle lasts at most this long
 
 with Program(sys.argv[1]) as program:
-    program.started()
+    window = program.started()
     wait_for(lambda: "Quillomat Demo Pad: offered" in program.stderr(), "demo pad in the popup")
-    window = program.dismiss_sheet()
+    press(program.windows("sheet")[0], "Escape")
+    wait_for(lambda: list(program.windows().values()) == ["window"], "end of the instructions")
     press(window, "Down")  # the popup has the focus; Down picks its first row, the pad
     time.sleep(CYCLE_SECONDS + 0.2)  # the whole cycle, and the last sample of it
     press(window, "Return")  # Save..., the window's default button
@@ -27,7 +29,12 @@ with Program(sys.argv[1]) as program:
         w for w in program.windows("dialog") if w != dialog], "message")[0]
     press(message, "Return")
     wait_for(lambda: not program.windows("dialog"), "end of the message")
-    status = program.quit("TERM")[0]
+    press(window, "alt+h", "p")  # Help, Preferences...
+    preferences = wait_for(lambda: program.windows("dialog"), "Preferences sheet")[0]
+    press(preferences, "Escape")
+    wait_for(lambda: not program.windows("dialog"), "end of the Preferences sheet")
+    press(window, "ctrl+q")
+    status = program.process.wait(timeout=10)
     text = report.read_text()
 
 print(text, end="")

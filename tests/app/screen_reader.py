@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""What a screen reader receives from the real program over AT-SPI: names,
+roles, relations and descriptions of its controls, fresh values in the element
+list without an announcement for each refresh, and the About box read as a
+dialog when it appears. The test starts its own D-Bus session and
+accessibility bus, and says it is a screen reader, as Orca does.
+Usage (under X): screen_reader.py <quillomat-demo>"""
+import os, sys, tempfile, time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from desktop import Helper, Program, check, finish, press, wait_for  # noqa: E402
+import gi  # noqa: E402
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+folder = tempfile.TemporaryDirectory()
+socket = Path(folder.name, "bus")
+os.environ["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
+events = []
+
+
+def screen_reader_on():
+    try:
+        Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                          "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                                        GLib.Variant("b", True))),
+                          None, Gio.DBusCallFlags.NONE, 1000)
+        return True
+    except GLib.Error:
+        return False  # the bus launcher is not there yet
+
+
+def pump(seconds):
+    """Lets the events of `seconds` come in."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def find(node, role, name=None):
+    """The first accessible of `role` (and `name`) at or under `node`."""
+    if node.get_role_name() == role and name in (None, node.get_name()):
+        return node
+    for index in range(node.get_child_count()):
+        if found := find(node.get_child_at_index(index), role, name):
+            return found
+    return None
+
+
+def row(table, number):
+    return [Atspi.Table.get_accessible_at(table, number, column).get_name() for column in range(4)]
+
+
+with Helper("dbus-daemon", "--session", "--nofork", "--address=" + os.environ[
+        "DBUS_SESSION_BUS_ADDRESS"], ready=socket.exists), \
+        Helper("/usr/libexec/at-spi-bus-launcher", "--launch-immediately", ready=screen_reader_on), \
+        Program(sys.argv[1]) as program:
+    listener = Atspi.EventListener.new(events.append)
+    for kind in ("window:activate", "object:text-changed", "object:property-change"):
+        listener.register(kind)
+    program.started()
+    desktop = Atspi.get_desktop(0)
+    app = wait_for(lambda: find(desktop, "application", "Quillomat"), "accessible program")
+    sheet = wait_for(lambda: find(app, "dialog"), "instructions")
+    check(sheet.get_name() == "Instructions", f"the instructions are named: {sheet.get_name()!r}")
+    wait_for(lambda: "offered" in program.stderr(), "demo pad in the popup")
+    window = program.dismiss_sheet()
+    popup, tree = find(app, "combo box"), find(app, "tree")
+    save = find(app, "push button", "Save...")
+    labels = [target.get_name() for relation in popup.get_relation_set()
+              if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY
+              for target in [relation.get_target(0)]]
+    described = save.get_description().startswith("Saves the minimum, default and maximum")
+    check(popup.get_name() == "Select a USB device:" and labels == ["Select a USB device:"] and
+          tree.get_name() == "Elements" and described,
+          f"popup {popup.get_name()!r} labelled by {labels}, list {tree.get_name()!r}, "
+          f"Save described: {described}")
+
+    # Each read gives the present values; the refreshes are not announced.
+    press(window, "Down", "Tab")
+    first = wait_for(lambda: Atspi.Table.get_n_rows(tree) and row(tree, 0), "rows")
+    events.clear()
+    later = wait_for(lambda: (values := row(tree, 0)) != first and values, "fresh values")
+    pump(1)
+    announced = [event.type for event in events]
+    check(not announced, f"row 0 read {first}, then {later}; announced meanwhile: {announced}")
+
+    press(window, "alt+h", "a")
+    pump(1)
+    about = [event.source for event in events if event.type == "window:activate" and
+             event.source.get_role_name() == "dialog"]
+    said = about[0].get_name() + ": " + about[0].get_description() if about else "nothing"
+    check(said.startswith('About Quillomat: Quillomat 1.0. Developed by "Brindlecove'),
+          f"the About box, as it appears: {said}")
+    program.quit("TERM")
+finish()
