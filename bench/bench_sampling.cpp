@@ -28,6 +28,7 @@ private slots:
         auto *list = window->findChild<QTreeWidget *>("MainListBox");
         timer->stop();
         window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         window->findChild<QComboBox *>("MainPopupMenu")->setCurrentIndex(0);
         QCOMPARE(list->topLevelItemCount(), 256);
         bool odd = false;
@@ -53,6 +54,8 @@ private slots:
         VirtualJoystick pad({"Bench Pad", 64, 128, 64});
         MainWindow *window = MainWindow::instance();
         auto *timer = window->findChild<QTimer *>("MainTimer");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         timer->stop();
         window->findChild<QComboBox *>("MainPopupMenu")->setCurrentIndex(0);
         const auto waiting = [] {

@@ -3,8 +3,8 @@
 # system takes it: its files, the libraries it depends on, lintian's verdict,
 # the validators of the menu entry, the software-centre metadata and the
 # manual page; then starts the program unpacked from it, which must show its
-# window with the class and the icon its menu entry names, and end with status
-# 0 on SIGTERM.
+# window with the class and the icon its menu entry names, load its plugins
+# from where the package puts them, and end with status 0 on SIGTERM.
 # Usage (under an X server): packaging/check.sh <build dir>
 set -u
 work=$(mktemp -d)
@@ -27,7 +27,9 @@ icons=""
 for size in 128 256 32 48 64; do
     icons="$icons./usr/share/icons/hicolor/${size}x$size/apps/$id.png "
 done
-[ "$files" = "./usr/bin/quillomat ./usr/share/applications/$id.desktop \
+[ "$files" = "./usr/bin/quillomat ./usr/lib/quillomat/plugins/quillomat-sdl.so \
+./usr/lib/quillomat/plugins/quillomat-update.so \
+./usr/share/applications/$id.desktop \
 ./usr/share/doc/quillomat/changelog.Debian.gz ./usr/share/doc/quillomat/copyright \
 $icons./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man1/quillomat.1.gz \
 ./usr/share/metainfo/$id.metainfo.xml " ] || fail "the package holds: $files"
@@ -48,6 +50,8 @@ warnings=$(man --warnings -l "$share/man/man1/quillomat.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
 
 # The unpacked icons stand in for the installed ones.
+mkdir -p "$work/config"
+echo "CHECKFORUPDATE = True" >"$work/config/Quillomat"
 timeout -s KILL 20 env XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
     XDG_DATA_DIRS="$share:/usr/share" "$work/root/usr/bin/quillomat" &
 program=$!
@@ -59,8 +63,20 @@ class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/$id.desktop")
 xprop -id "$window" WM_CLASS | grep -q ", \"$class\"\$" ||
     fail "the window's class is not the entry's $class: $(xprop -id "$window" WM_CLASS)"
 sizes=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-[ "$sizes" = "Icon (64 x 64) Icon (48 x 48) Icon (32 x 32) " ] ||
+[ "$sizes" = "Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) " ] ||
     fail "the window's icon is not the theme's $id: $sizes"
+# The game input service comes in once the window shows; Qt Network only with
+# the update check, once the instructions are dismissed.
+pid=$(xdotool getwindowpid "$window")
+loaded() {
+    for _ in $(seq 50); do grep -q "$1" "/proc/$pid/maps" && return 0; sleep 0.1; done
+    return 1
+}
+loaded /usr/lib/quillomat/plugins/quillomat-sdl.so || fail "no game input plugin"
+! grep -q libQt6Network "/proc/$pid/maps" || fail "Qt Network loaded before the update check"
+sheet=$(timeout 10 xdotool search --sync --onlyvisible --name '^Instructions$' | head -n 1)
+xdotool windowfocus --sync "$sheet" key Return
+loaded /usr/lib/quillomat/plugins/quillomat-update.so || fail "no update check plugin"
 kill -TERM "$program"
 wait "$program" || fail "the unpacked program ended with status $? after SIGTERM"
 

@@ -21,6 +21,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSemaphore>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
@@ -47,12 +48,32 @@ QUrl websiteUrl(const char *path)
     return QUrl(websiteBaseUrl() + QLatin1String(path));
 }
 
+// The icon the menu entry shows, as the package installs it in the desktop's
+// icon theme, or the program's own copy. Found by its paths: Qt's theme
+// lookup reads the whole theme index, a fifth of the program's start-up. Each
+// file is decoded at once, and windows carry icons up to 128 pixels: the
+// 256-pixel one is left to the desktop.
+QIcon installedIcon()
+{
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128}) {
+        const QString file = QStandardPaths::locate(
+            QStandardPaths::GenericDataLocation,
+            QStringLiteral("icons/hicolor/%1x%1/apps/com.brindlecove.Quillomat.png").arg(size));
+        if (!file.isEmpty())
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon.isNull() ? QIcon(QStringLiteral(":/icons/128.png")) : icon;
+}
+
 } // namespace
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    MainWindow::useSdlByDefault(seams());
+    // The program's own plugins, installed in its own library folder; in the build
+    // tree they lie beside the program, where Qt looks anyway.
+    addLibraryPath(applicationDirPath() + QStringLiteral("/../lib/quillomat/plugins"));
     // The tester window decides when the program ends, not the last window.
     setQuitOnLastWindowClosed(false);
     setApplicationName(ApplicationNameMBS(this));
@@ -61,10 +82,7 @@ App::App(int &argc, char **argv)
     setDesktopFileName(QStringLiteral("com.brindlecove.Quillomat"));
 
     setStyle(new FocusRingStyle);
-    // The windows' icon, as the menu entry shows it: from the desktop's icon
-    // theme, or the program's own where the theme has none.
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("com.brindlecove.Quillomat"),
-                                   QIcon(QStringLiteral(":/icons/128.png"))));
+    setWindowIcon(installedIcon());
 
     auto *translator = new QTranslator(this);
     if (translator->load(QLocale(), QStringLiteral("quillomat"), QStringLiteral("_"),

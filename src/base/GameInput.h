@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QtPlugin>
 
 #include <cstdint>
 #include <memory>
@@ -54,3 +56,15 @@ public:
     virtual std::int32_t DeviceCount() = 0;
     virtual GameInputDevice *Device(std::int32_t deviceIndex) = 0;
 };
+
+// The game input service itself is a Qt plugin, "quillomat-sdl", which the
+// program loads once its window shows.
+class GameInputService {
+public:
+    virtual ~GameInputService() = default;
+    // The manager, or nullptr when the service cannot be started.
+    virtual std::unique_ptr<GameInputManager> createManager() = 0;
+};
+
+#define GameInputService_iid "com.brindlecove.Quillomat.GameInputService/1"
+Q_DECLARE_INTERFACE(GameInputService, GameInputService_iid)

@@ -1,11 +1,13 @@
 #include "base/Seams.h"
 
 #include "base/ApplicationServices.h"
+#include "base/GameInput.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPluginLoader>
 #include <QUrl>
 #include <QWindow>
 
@@ -58,6 +60,11 @@ Seams Seams::defaults()
     seams.setTransparency = &SetTransparencyMBS;
     seams.openUrl = [](const QUrl &url) {
         QDesktopServices::openUrl(url);
+    };
+    seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
+        QPluginLoader module(QStringLiteral("quillomat-sdl"));
+        auto *service = qobject_cast<GameInputService *>(module.instance());
+        return service ? service->createManager() : nullptr;
     };
     return seams;
 }

@@ -21,8 +21,8 @@ struct Seams {
     std::function<void(const QUrl &url)> openUrl;
     // Sets a window's transparency level: 255 fully transparent, 0 opaque.
     std::function<bool(QWidget *window, int level)> setTransparency;
-    // The game input manager, or nullptr when none can be created. The
-    // adapter of the game input service sets it; it has no default here.
+    // The game input manager, or nullptr when none can be created: by
+    // default from the game input service's plugin.
     std::function<std::unique_ptr<GameInputManager>()> createGameInputManager;
 
     static Seams defaults();

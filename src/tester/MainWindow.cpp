@@ -11,7 +11,6 @@
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "tester/DeviceReport.h"
-#include "tester/SdlGameInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,13 +55,6 @@ MainWindow *MainWindow::instance()
     if (!existing())
         hold(new MainWindow)->Event_Open();
     return existing();
-}
-
-void MainWindow::useSdlByDefault(Seams &seams)
-{
-    seams.createGameInputManager = []() -> std::unique_ptr<GameInputManager> {
-        return SdlGameInputManager::create();
-    };
 }
 
 MainWindow::MainWindow()
@@ -224,7 +216,10 @@ void MainWindow::Event_Open()
     resize(fitted.size());
     if (placeStored)
         move(fitted.topLeft());
+}
 
+void MainWindow::startGameInput()
+{
     Shell *shell = Shell::instance();
     gameInputManager_ = shell->seams().createGameInputManager();
     if (!gameInputManager_) {
@@ -397,14 +392,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Placed and on the screen: the lone stored coordinate moves the window,
     // and the window with its frame is made to fit the screen. Neither is a
-    // move of the user's.
+    // move of the user's. Then the game devices are looked for: the window
+    // shows first.
     if (watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
-        const QScopedValueRollback<bool> notTheUsers(shown_, false);
-        if ((storedLeft_ == -1) != (storedTop_ == -1))
-            move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
-        fitOnScreen();
+        {
+            const QScopedValueRollback<bool> notTheUsers(shown_, false);
+            if ((storedLeft_ == -1) != (storedTop_ == -1))
+                move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
+            fitOnScreen();
+        }
+        startGameInput();
     }
     return QMainWindow::eventFilter(watched, event);
 }

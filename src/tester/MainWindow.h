@@ -25,8 +25,6 @@ class MainWindow final : public QMainWindow, public SingleInstance<MainWindow> {
 public:
     // The open tester window, created (and opened) when there is none.
     static MainWindow *instance();
-    // Makes SDL the game input service that `seams` hands the window.
-    static void useSdlByDefault(Seams &seams);
 
     ~MainWindow() override;
 
@@ -52,6 +50,8 @@ private:
 
     void Layout();
     void CreateControls();
+    // Creates the game input manager, fills the popup and starts sampling.
+    void startGameInput();
     // Offers devices plugged in since, and marks the unplugged ones.
     void followDevices();
     // Makes the window, frame and all, lie wholly on its screen.

@@ -3,6 +3,18 @@ target_sources(quillomat_core PRIVATE
     tester/DeviceReport.h
     tester/MainWindow.cpp
     tester/MainWindow.h
+)
+
+# The game input service over SDL: the Qt plugin "quillomat-sdl", which the
+# program loads once its window shows.
+add_library(quillomat-sdl MODULE
     tester/SdlGameInput.cpp
     tester/SdlGameInput.h
+    tester/SdlGameInputPlugin.cpp
 )
+target_include_directories(quillomat-sdl PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(quillomat-sdl PRIVATE Qt6::Core SDL2::SDL2)
+set_target_properties(quillomat-sdl PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+install(TARGETS quillomat-sdl LIBRARY DESTINATION lib/quillomat/plugins)

@@ -1,8 +1,15 @@
 #include "update/CheckForUpdateModule.h"
 
+#include "base/ApplicationServices.h"
+#include "base/LocalizedText.h"
+#include "base/Shell.h"
 #include "base/WebsiteUrl.h"
 #include "prefs/PreferencesModule.h"
-#include "update/CheckForUpdateThread.h"
+#include "update/UpdateCheck.h"
+
+#include <QApplication>
+#include <QPluginLoader>
+#include <QThread>
 
 #include <memory>
 
@@ -10,14 +17,24 @@ namespace CheckForUpdateModule {
 
 namespace {
 // Kept only so that the end of the program can stop it.
-std::unique_ptr<CheckForUpdateThread> check_;
+std::unique_ptr<QThread> check_;
 } // namespace
 
 void checkForUpdate()
 {
     if (!PreferencesModule::checkForUpdate || check_)
         return;
-    check_ = std::make_unique<CheckForUpdateThread>(websiteBaseUrl());
+    // Qt Network and the HTTP client come in with the check; a program
+    // without them says nothing, as of every failure of the check.
+    QPluginLoader module(QStringLiteral("quillomat-update"));
+    auto *factory = qobject_cast<UpdateCheckFactory *>(module.instance());
+    if (!factory)
+        return;
+    check_.reset(factory->createCheck(
+        {websiteBaseUrl(), ApplicationNameMBS(qApp), applicationVersionText(),
+         CheckForUpdateThreadText::NewVersionAvailableMessage.text(), [](const QString &text) {
+             Shell::instance()->displayMessage(text);
+         }}));
     check_->start();
 }
 

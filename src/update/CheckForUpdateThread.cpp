@@ -1,16 +1,13 @@
 #include "update/CheckForUpdateThread.h"
 
-#include "base/ApplicationServices.h"
-#include "base/LocalizedText.h"
-#include "base/Shell.h"
 #include "update/http/HTTPSocket.h"
 #include "update/http/HttpMessage.h"
 #include "update/http/InternetHeaders.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -52,9 +49,9 @@ bool isGreaterVersion(QStringView left, QStringView right)
 
 } // namespace
 
-CheckForUpdateThread::CheckForUpdateThread(const QString &websiteUrl, QObject *parent)
+CheckForUpdateThread::CheckForUpdateThread(UpdateCheckRequest request, QObject *parent)
     : QThread(parent)
-    , websiteUrl_(websiteUrl)
+    , request_(std::move(request))
 {}
 
 void CheckForUpdateThread::run()
@@ -64,14 +61,14 @@ void CheckForUpdateThread::run()
 
 void CheckForUpdateThread::Event_Run()
 {
-    const QString applicationName = ApplicationNameMBS(qApp);
+    const QString &applicationName = request_.applicationName;
 
     HTTPSocket socket;
     socket.SetRequestHeader("User-Agent", applicationName.toUtf8());
     socket.Yield = true;
     socket.MaximumBodyLength = MaximumVersionFileLength;
     const QByteArray page =
-        socket.Get(versionFileUrl(websiteUrl_, applicationName), InactivityLimitSeconds);
+        socket.Get(versionFileUrl(request_.websiteUrl, applicationName), InactivityLimitSeconds);
 
     // A response that was given up, or a quit while it came, says nothing
     // about versions.
@@ -79,10 +76,9 @@ void CheckForUpdateThread::Event_Run()
         return;
     if (!isCompleteSuccess(socket.HTTPStatusCode(), socket.PageHeaders().get(), page.size()))
         return;
-    if (!isNewerVersionAvailable(page, applicationName, applicationVersionText()))
+    if (!isNewerVersionAvailable(page, applicationName, request_.versionText))
         return;
-    Shell::instance()->displayMessage(newVersionMessage(
-        CheckForUpdateThreadText::NewVersionAvailableMessage.text(), applicationName));
+    request_.tell(newVersionMessage(request_.newVersionMessage, applicationName));
 }
 
 QString CheckForUpdateThread::versionFileUrl(const QString &websiteUrl,

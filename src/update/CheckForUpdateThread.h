@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/UpdateCheck.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QThread>
@@ -16,8 +18,7 @@ public:
     // A version file is a line or two; anything longer is given up.
     static constexpr qint64 MaximumVersionFileLength = 64 * 1024;
 
-    // `websiteUrl` is the product website's base URL, without a trailing "/".
-    explicit CheckForUpdateThread(const QString &websiteUrl, QObject *parent = nullptr);
+    explicit CheckForUpdateThread(UpdateCheckRequest request, QObject *parent = nullptr);
 
     // The base URL, "/", the name without spaces in lower case, "/version.txt".
     static QString versionFileUrl(const QString &websiteUrl, const QString &applicationName);
@@ -36,5 +37,5 @@ private:
     // The whole check, on the calling thread.
     void Event_Run();
 
-    QString websiteUrl_;
+    UpdateCheckRequest request_;
 };

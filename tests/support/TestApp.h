@@ -40,6 +40,7 @@
         const QTemporaryDir configHome;                                                            \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));                          \
         App app(argc, argv);                                                                       \
+        QCoreApplication::addLibraryPath(QStringLiteral(QUILLOMAT_MODULE_DIR));                    \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

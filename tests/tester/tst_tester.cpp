@@ -1,9 +1,9 @@
 #include "VirtualJoystick.h"
+#include "base/GameInput.h"
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "support/TestApp.h"
 #include "tester/MainWindow.h"
-#include "tester/SdlGameInput.h"
 
 #include <cmath>
 
@@ -14,9 +14,21 @@ namespace {
 // A device name from a USB descriptor need not be ASCII: the report is UTF-8.
 constexpr char bareName[] = "Manette Ünïcødé ☃";
 
+// The tester window, on the screen: it looks for game devices once shown.
+MainWindow *opened()
+{
+    MainWindow *window = MainWindow::instance();
+    if (!window->isVisible()) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window))
+            qWarning("the tester window did not show");
+    }
+    return window;
+}
+
 template <typename T = QWidget> T *part(const char *name)
 {
-    return MainWindow::instance()->findChild<T *>(name);
+    return opened()->findChild<T *>(name);
 }
 QComboBox *popup()
 {
@@ -418,12 +430,15 @@ private slots:
         auto first = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"First", 1, 0, 0});
         VirtualJoystick second({"Second", 6, 15, 1, true});
         VirtualJoystick odd({"Odd", 1, 2, 0});
-        auto manager = SdlGameInputManager::create();
+        // From the plugin, as the program gets it.
+        const std::unique_ptr<GameInputManager> manager =
+            Seams::defaults().createGameInputManager();
         QVERIFY(manager);
         VirtualJoystick late({"Late", 1, 1, 0});
         QCOMPARE(manager->DeviceCount(), 4);
         QCOMPARE(manager->Device(3)->Name(), "Late");
-        const auto *pump = manager->findChild<QTimer *>("GameInputPump");
+        const auto *pump =
+            dynamic_cast<QObject *>(manager.get())->findChild<QTimer *>("GameInputPump");
         QVERIFY(!pump->isActive());
         const auto namesOf = [&manager](int index) {
             GameInputDevice *device = manager->Device(index);
@@ -532,7 +547,7 @@ private slots:
         seams().createGameInputManager = [] {
             return std::unique_ptr<GameInputManager>();
         };
-        MainWindow::instance();
+        opened();
         QCOMPARE(recorder.messages, QStringList{"The GameInputManager could not be created."});
         QVERIFY(popup()->count() == 0 && !part<QTimer>("MainTimer")->isActive());
         QVERIFY(App::instance()->isQuitting());

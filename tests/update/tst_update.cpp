@@ -1,3 +1,5 @@
+#include "base/ApplicationServices.h"
+#include "base/LocalizedText.h"
 #include "base/WebsiteUrl.h"
 #include "http/ScriptedServer.h"
 #include "prefs/PreferencesModule.h"
@@ -12,11 +14,19 @@ const QByteArray ok = "HTTP/1.0 200 OK\r\n\r\n", newer = "Quillomat 2.0\n"; // 1
 const QString told = "Update notification\n\nA new version of Quillomat is available online.\n"
                      "You can download it right now from our website.";
 
+// What the program hands a check of its own website.
+UpdateCheckRequest request(const QString &websiteUrl)
+{
+    return {websiteUrl, ApplicationNameMBS(qApp), applicationVersionText(),
+            CheckForUpdateThreadText::NewVersionAvailableMessage.text(),
+            [](const QString &text) { Shell::instance()->displayMessage(text); }};
+}
+
 // Runs one check to its end; the messages it showed.
 QStringList runCheck(const QString &websiteUrl)
 {
     MessageRecorder recorder;
-    CheckForUpdateThread check(websiteUrl);
+    CheckForUpdateThread check(request(websiteUrl));
     check.start();
     if (!QTest::qWaitFor([&] { return check.isFinished(); }, 15000))
         return {"(still running)"};
@@ -176,7 +186,7 @@ private slots:
         connect(&serverThread, &QThread::finished, server, &QObject::deleteLater);
         serverThread.start();
         MessageRecorder recorder;
-        CheckForUpdateThread check(server->url(""));
+        CheckForUpdateThread check(request(server->url("")));
         check.start();
         for (int wait = 0; wait < 1000 && server->connectionCount == 0; ++wait)
             QThread::msleep(10);
