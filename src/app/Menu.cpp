@@ -28,40 +28,22 @@ void editFocusedWidget(const QString &command)
         field->del();
 }
 
-// The access keys the entries of a menu (or of the bar) already have.
-QString takenAccessKeys(const QList<QAction *> &entries)
-{
-    QString taken;
-    for (const QAction *entry : entries) {
-        const QString text = entry->text();
-        for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size();
-             at = text.indexOf(QLatin1Char('&'), at + 2)) {
-            if (text[at + 1] != QLatin1Char('&')) {
-                taken += text[at + 1].toLower();
-                break;
-            }
-        }
-    }
-    return taken;
-}
-
-// `text` with an access key: its first letter or digit that no other entry
-// beside it has, so that none clash in any language. Its own "&" stay text.
+// `text` with an access key: its first letter or digit that none of the
+// entries beside it has as theirs, so that none clash in any language. Menu
+// texts carry no "&" of their own.
 QString withAccessKey(const QString &text, const QList<QAction *> &neighbours)
 {
-    const QString taken = takenAccessKeys(neighbours);
-    QString marked;
-    bool keyed = false;
-    for (const QChar character : text) {
-        if (character == QLatin1Char('&'))
-            marked += QLatin1Char('&');
-        else if (!keyed && character.isLetterOrNumber() && !taken.contains(character.toLower())) {
-            marked += QLatin1Char('&');
-            keyed = true;
-        }
-        marked += character;
+    QString taken;
+    for (const QAction *neighbour : neighbours) {
+        const QString neighbourText = neighbour->text();
+        if (const qsizetype at = neighbourText.indexOf(QLatin1Char('&')); at >= 0)
+            taken += neighbourText.mid(at + 1, 1).toLower();
     }
-    return marked;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at].isLetterOrNumber() && !taken.contains(text[at].toLower()))
+            return QString(text).insert(at, QLatin1Char('&'));
+    }
+    return text;
 }
 
 } // namespace

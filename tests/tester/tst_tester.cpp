@@ -117,6 +117,9 @@ private slots:
         pad.setAxis(0, 128);
         pad.setButton(1, true);
         QCOMPARE(MainWindow::instance()->windowTitle(), "Quillomat");
+        const QTreeWidgetItem *headings = part<QTreeWidget>("MainListBox")->headerItem();
+        QCOMPARE(headings->text(0) + headings->text(1) + headings->text(2) + headings->text(3),
+                 "ElementMinNowMax");
         QCOMPARE(popupRows(), (QStringList{"Test Pad", "Test Pad #2"}));
         QVERIFY(popup()->currentIndex() == -1 && listRows().isEmpty());
         QVERIFY(part<QTimer>("MainTimer")->interval() == 100 &&
@@ -374,6 +377,8 @@ private slots:
             << QList{-1, -1, largest, smallest} << QRect(0, 200, -1, 400);
         QTest::newRow("off the screen, too wide")
             << QList{5000, -3000, 3000, -1} << QRect(0, 0, -1, 400);
+        QTest::newRow("beyond the right edge")
+            << QList{5000, 100, -1, -1} << QRect(-1, 100, 350, 400);
     }
     void storedGeometryIsAppliedValueByValue()
     {
@@ -391,7 +396,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QSize screen = window->screen()->availableSize();
         const QSize around = window->frameGeometry().size() - part("MainWindowContent")->size();
-        QTRY_COMPARE(window->pos(), expected.topLeft());
+        QTRY_COMPARE(window->pos(),
+                     QPoint(expected.x() < 0 ? screen.width() - window->frameGeometry().width()
+                                             : expected.x(),
+                            expected.y()));
         QCOMPARE(
             part("MainWindowContent")->size(),
             QSize(expected.width() < 0 ? screen.width() - around.width() : expected.width(),
@@ -547,8 +555,8 @@ private slots:
         seams().createGameInputManager = [] {
             return std::unique_ptr<GameInputManager>();
         };
-        opened();
-        QCOMPARE(recorder.messages, QStringList{"The GameInputManager could not be created."});
+        MainWindow::instance()->show();
+        QTRY_COMPARE(recorder.messages, QStringList{"The GameInputManager could not be created."});
         QVERIFY(popup()->count() == 0 && !part<QTimer>("MainTimer")->isActive());
         QVERIFY(App::instance()->isQuitting());
     }
