@@ -21,15 +21,15 @@ events = []
 
 
 def screen_reader_on():
+    """Says that a screen reader runs, as Orca does; False until the bus is up."""
     try:
         Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
-            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
-                          "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
-                                                        GLib.Variant("b", True))),
-                          None, Gio.DBusCallFlags.NONE, 1000)
+            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+            GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", 1))),
+            None, Gio.DBusCallFlags.NONE, 1000)
         return True
     except GLib.Error:
-        return False  # the bus launcher is not there yet
+        return False
 
 
 def pump(seconds):
@@ -49,10 +49,6 @@ def find(node, role, name=None):
         if found := find(node.get_child_at_index(index), role, name):
             return found
     return None
-
-
-def row(table, number):
-    return [Atspi.Table.get_accessible_at(table, number, column).get_name() for column in range(4)]
 
 
 with Helper("dbus-daemon", "--session", "--nofork", "--address=" + os.environ[
@@ -82,9 +78,10 @@ with Helper("dbus-daemon", "--session", "--nofork", "--address=" + os.environ[
 
     # Each read gives the present values; the refreshes are not announced.
     press(window, "Down", "Tab")
-    first = wait_for(lambda: Atspi.Table.get_n_rows(tree) and row(tree, 0), "rows")
+    row = lambda: [Atspi.Table.get_accessible_at(tree, 0, column).get_name() for column in range(4)]
+    first = wait_for(lambda: Atspi.Table.get_n_rows(tree) and row(), "rows")
     events.clear()
-    later = wait_for(lambda: (values := row(tree, 0)) != first and values, "fresh values")
+    later = wait_for(lambda: (values := row()) != first and values, "fresh values")
     pump(1)
     announced = [event.type for event in events]
     check(not announced, f"row 0 read {first}, then {later}; announced meanwhile: {announced}")
