@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <QTimer>
-
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -408,17 +406,9 @@ std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
     return manager;
 }
 
-SdlGameInputManager::SdlGameInputManager()
-    : pump_(new QTimer(this))
-{
-    pump_->setObjectName(QStringLiteral("GameInputPump"));
-    pump_->setInterval(pumpInterval);
-    pump_->setTimerType(Qt::PreciseTimer);
-    connect(pump_, &QTimer::timeout, this, &SdlGameInputManager::refresh);
-}
-
 SdlGameInputManager::~SdlGameInputManager()
 {
+    stopPumping();
     devices_.clear();
     // Nobody reads SDL's events any more: keep them from piling up.
     SDL_JoystickEventState(SDL_IGNORE);
@@ -548,7 +538,28 @@ void SdlGameInputManager::followPumping()
     const bool needed = std::any_of(devices_.begin(), devices_.end(),
                                     [](const auto &device) { return device->isOpen(); });
     if (!needed)
-        pump_->stop();
-    else if (!pump_->isActive())
-        pump_->start();
+        stopPumping();
+    else if (!pump_.joinable())
+        pump_ = std::thread([this] {
+            std::unique_lock lock(pumpMutex_);
+            while (!pumpStop_.wait_for(lock, std::chrono::milliseconds(pumpInterval),
+                                       [this] { return stopPump_; })) {
+                lock.unlock();
+                SDL_JoystickUpdate();
+                lock.lock();
+            }
+        });
+}
+
+void SdlGameInputManager::stopPumping()
+{
+    if (!pump_.joinable())
+        return;
+    {
+        const std::lock_guard lock(pumpMutex_);
+        stopPump_ = true;
+    }
+    pumpStop_.notify_one();
+    pump_.join();
+    stopPump_ = false;
 }
