@@ -31,6 +31,8 @@ VirtualJoystick::VirtualJoystick(const Layout &layout)
     description.naxes = static_cast<Uint16>(layout.axes);
     description.nbuttons = static_cast<Uint16>(layout.buttons);
     description.nhats = static_cast<Uint16>(layout.hats);
+    description.vendor_id = layout.vendor;
+    description.product_id = layout.product;
     description.name = name_.constData();
     const int deviceIndex = SDL_JoystickAttachVirtualEx(&description);
     if (deviceIndex < 0)

@@ -15,6 +15,8 @@ public:
         int buttons = 0;
         int hats = 0;
         bool gameController = false;
+        Uint16 vendor = 0;
+        Uint16 product = 0;
     };
 
     explicit VirtualJoystick(const Layout &layout);

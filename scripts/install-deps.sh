@@ -12,6 +12,7 @@ libsdl2-dev libgl-dev qt6-translations-l10n"
 case "${1:-run}" in
 run) ;;
 test) packages="$packages xvfb xauth xdotool x11-utils python3 python3-xlib openbox xcompmgr
+    weston qt6-wayland
     dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
     libbenchmark-dev dpkg-dev lintian desktop-file-utils appstream man-db" ;;
 fuzz) packages="$packages clang libclang-rt-14-dev" ;;

@@ -47,6 +47,10 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (getrennt)</translation>
     </message>
+    <message id="MainWindow.UnnamedDeviceText">
+        <source>Game controller %USBID%</source>
+        <translation>Gamecontroller %USBID%</translation>
+    </message>
     <message id="MainWindow.MainListBoxAccessibleName">
         <source>Elements</source>
         <translation>Elemente</translation>

@@ -47,6 +47,10 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (desconectado)</translation>
     </message>
+    <message id="MainWindow.UnnamedDeviceText">
+        <source>Game controller %USBID%</source>
+        <translation>Mando de juego %USBID%</translation>
+    </message>
     <message id="MainWindow.MainListBoxAccessibleName">
         <source>Elements</source>
         <translation>Elementos</translation>

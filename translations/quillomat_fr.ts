@@ -47,6 +47,10 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (déconnecté)</translation>
     </message>
+    <message id="MainWindow.UnnamedDeviceText">
+        <source>Game controller %USBID%</source>
+        <translation>Manette de jeu %USBID%</translation>
+    </message>
     <message id="MainWindow.MainListBoxAccessibleName">
         <source>Elements</source>
         <translation>Éléments</translation>

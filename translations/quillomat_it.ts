@@ -47,6 +47,10 @@
         <source>%DEVICENAME% (disconnected)</source>
         <translation>%DEVICENAME% (disconnesso)</translation>
     </message>
+    <message id="MainWindow.UnnamedDeviceText">
+        <source>Game controller %USBID%</source>
+        <translation>Controller di gioco %USBID%</translation>
+    </message>
     <message id="MainWindow.MainListBoxAccessibleName">
         <source>Elements</source>
         <translation>Elementi</translation>

@@ -85,14 +85,14 @@ App::App(int &argc, char **argv)
     setWindowIcon(installedIcon());
 
     auto *translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("quillomat"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")))
+    if (loadTranslation(*translator, QLocale(), QStringLiteral("quillomat"),
+                        QStringLiteral(":/i18n")))
         installTranslator(translator);
     // Qt's own texts (the save dialog, the standard buttons, the names of
     // keys) in the same language.
     auto *qtTranslator = new QTranslator(this);
-    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (loadTranslation(*qtTranslator, QLocale(), QStringLiteral("qtbase"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qtTranslator);
 
     Menu::instance();

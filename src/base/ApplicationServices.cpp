@@ -36,9 +36,25 @@ void FrontmostMBS(QApplication *, bool frontmost)
     window->activateWindow();
 }
 
+namespace {
+
+// Wayland leaves the places of windows and their opacity to the compositor.
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+bool platformPlacesWindows()
+{
+    return !onWayland();
+}
+
 bool SetTransparencyMBS(QWidget *window, int level)
 {
-    if (!window)
+    // Qt would only complain on standard error at every step of a fade.
+    if (!window || onWayland())
         return false;
     const int clamped = std::clamp(level, 0, 255);
     window->setWindowOpacity(1.0 - clamped / 255.0);

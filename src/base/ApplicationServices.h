@@ -18,7 +18,14 @@ QString ApplicationCreatorCodeMBS(const QApplication *application);
 void FrontmostMBS(QApplication *application, bool frontmost);
 
 // Level 255 is fully transparent, 0 fully opaque; mapped to window opacity.
+// False, and the window left as it is, where the windowing system keeps
+// opacity to itself (Wayland).
 bool SetTransparencyMBS(QWidget *window, int level);
+
+// False where the windowing system places the windows itself and keeps their
+// places to itself (Wayland): the program can neither move its windows nor
+// learn where they are.
+bool platformPlacesWindows();
 
 // The version as shown and written: major, ".", minor.
 QString applicationVersionText();

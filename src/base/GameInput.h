@@ -36,10 +36,18 @@ public:
     }
 };
 
+// What a device says about itself beyond its name.
+struct GameInputIdentity {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+};
+
 class GameInputDevice {
 public:
     virtual ~GameInputDevice() = default;
+    // The device's own name, as it gives it: untrusted text, which twins share.
     virtual QString Name() const = 0;
+    virtual GameInputIdentity Identity() const { return {}; }
     // False once the device has been unplugged; a device plugged in again
     // becomes connected again. Its elements stay, and read their last value
     // while it is away.

@@ -1,6 +1,9 @@
 #include "base/LocalizedText.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
 
 #include <array>
 
@@ -20,6 +23,26 @@ QString withLineBreaks(QString text)
     return text;
 }
 
+bool loadTranslation(QTranslator &translator, const QLocale &locale, const QString &prefix,
+                     const QString &folder)
+{
+    for (const QString &uiLanguage : locale.uiLanguages()) {
+        const QLocale language(uiLanguage);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return false;
+        if (translator.load(language, prefix, QStringLiteral("_"), folder))
+            return true;
+        const QString code = language.name().section(QLatin1Char('_'), 0, 0);
+        const QStringList regions = QDir(folder).entryList(
+            {QStringLiteral("%1_%2_*.qm").arg(prefix, code)}, QDir::Files, QDir::Name);
+        for (const QString &file : regions) {
+            if (translator.load(file, folder))
+                return true;
+        }
+    }
+    return false;
+}
+
 std::span<const LocalizedTextConstant> allLocalizedTextConstants()
 {
     static constexpr std::array constants{
@@ -34,6 +57,7 @@ std::span<const LocalizedTextConstant> allLocalizedTextConstants()
         MainWindowText::FileNotCreatedMessage,
         MainWindowText::FileNotExistMessage,
         MainWindowText::DisconnectedDeviceText,
+        MainWindowText::UnnamedDeviceText,
         MainWindowText::MainListBoxAccessibleName,
         MainWindowText::SavePushButtonAccessibleDescription,
         InstructionsWindowText::InstructionsWindowTitle,

@@ -4,6 +4,9 @@
 
 #include <span>
 
+class QLocale;
+class QTranslator;
+
 // Texts the user sees that a translation may replace. Each one has a key
 // ("Owner.Name") and an English default; every use looks the key up afresh,
 // so a translation loaded for the user's language takes effect at once.
@@ -21,6 +24,13 @@ struct LocalizedTextConstant {
 // Turns the carriage returns of a text into the line breaks that labels and
 // message boxes show.
 QString withLineBreaks(QString text);
+
+// Loads into `translator` the file "<prefix>_<language>.qm" of `folder` for
+// the first of the locale's languages that has one, before English, the
+// texts' own. A language without a translation for its region takes another
+// region's: pt_PT and pt_AO take pt_BR.
+bool loadTranslation(QTranslator &translator, const QLocale &locale, const QString &prefix,
+                     const QString &folder);
 
 namespace MainWindowText {
 inline constexpr LocalizedTextConstant SelectStaticTextText{"MainWindow.SelectStaticTextText",
@@ -45,6 +55,10 @@ inline constexpr LocalizedTextConstant FileNotExistMessage{
     "MainWindow.FileNotExistMessage", "The \"%DEVICENAME%.txt\" file does not exist."};
 inline constexpr LocalizedTextConstant DisconnectedDeviceText{"MainWindow.DisconnectedDeviceText",
                                                               "%DEVICENAME% (disconnected)"};
+// The name of a device that gives none a person can see, with its USB vendor
+// and product ids ("1209-0301").
+inline constexpr LocalizedTextConstant UnnamedDeviceText{"MainWindow.UnnamedDeviceText",
+                                                         "Game controller %USBID%"};
 // What a screen reader says of the element list and of Save....
 inline constexpr LocalizedTextConstant MainListBoxAccessibleName{
     "MainWindow.MainListBoxAccessibleName", "Elements"};

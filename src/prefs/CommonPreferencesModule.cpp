@@ -66,10 +66,9 @@ void loadFile(const QString &path)
     if (!dictionary_)
         dictionary_.emplace();
 
-    QString text = QString::fromUtf8(bytes);
-    // A byte order mark written by some editors is not part of the first key.
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    // The decoder drops the byte order mark some editors write, which is no
+    // part of the first key.
+    const QString text = QString::fromUtf8(bytes);
     forEachLine(text, [](QStringView line) {
         if (std::optional<Entry> entry = parseLine(line))
             dictionary_->insert(entry->key, entry->value);

@@ -1,6 +1,10 @@
 #include "tester/DeviceReport.h"
 
+#include "base/LocalizedText.h"
+
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace DeviceReport {
 
@@ -35,15 +39,32 @@ bool writeReport(const QString &path, const QByteArray &content)
     return file.commit();
 }
 
-QString shownName(QString deviceName)
+QString shownName(const QString &deviceName, std::uint16_t vendorId, std::uint16_t productId)
 {
-    for (QChar &character : deviceName) {
-        const QChar::Category category = character.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph)
-            character = QLatin1Char(' ');
+    QString shown;
+    shown.reserve(deviceName.size());
+    for (const char32_t character : deviceName.toUcs4()) {
+        switch (QChar::category(character)) {
+        case QChar::Other_Format:
+            break;
+        case QChar::Other_Control:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            shown += QLatin1Char(' ');
+            break;
+        default:
+            shown += QString::fromUcs4(&character, 1);
+        }
     }
-    return deviceName;
+    const bool nothingToSee = std::all_of(shown.cbegin(), shown.cend(), [](QChar character) {
+        return character == QLatin1Char('.') || character == QLatin1Char(' ');
+    });
+    if (!nothingToSee)
+        return shown;
+    return MainWindowText::UnnamedDeviceText.text().replace(
+        QLatin1String("%USBID%"), QStringLiteral("%1-%2")
+                                      .arg(vendorId, 4, 16, QLatin1Char('0'))
+                                      .arg(productId, 4, 16, QLatin1Char('0')));
 }
 
 QString offeredFileName(const QString &shownName)
@@ -51,6 +72,10 @@ QString offeredFileName(const QString &shownName)
     static const QByteArray extension = ".txt";
     constexpr qsizetype longestFileName = 255;
     QByteArray name = QString(shownName).replace(QLatin1Char('/'), QLatin1Char('_')).toUtf8();
+    qsizetype dots = 0;
+    while (dots < name.size() && name[dots] == '.')
+        ++dots;
+    name.remove(0, dots);
     if (name.size() + extension.size() > longestFileName) {
         qsizetype end = longestFileName - extension.size();
         // Back to the first byte of the character that would be cut.

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
+
 // The device report: the device's name, an empty line, then one line per
 // element with the Min, Now and Max texts of the element list.
 namespace DeviceReport {
@@ -26,12 +28,17 @@ QByteArray reportContent(const QString &deviceName, const QList<Row> &rows);
 bool writeReport(const QString &path, const QByteArray &content);
 
 // A device's name as the window shows it and the report writes it. Devices
-// name themselves: line breaks and other control characters become spaces.
-QString shownName(QString deviceName);
+// name themselves: line breaks and other control characters become spaces,
+// and format characters (direction overrides, zero-width characters, the
+// byte-order mark), which disguise a name, are dropped. A name with nothing
+// to see, empty or only dots and spaces, becomes "Game controller" and the
+// device's USB vendor and product ids.
+QString shownName(const QString &deviceName, std::uint16_t vendorId, std::uint16_t productId);
 
 // The file name offered for a report: the shown name and ".txt", with each
 // "/" made "_" so that the name stays one file in the folder the user picks,
-// cut to the 255 bytes a file name may have, on a character boundary.
+// without leading dots, which would hide the file, and cut to the 255 bytes a
+// file name may have, on a character boundary.
 QString offeredFileName(const QString &shownName);
 
 // Replaces the first "%DEVICENAME%" of a message by the device's name.

@@ -188,9 +188,11 @@ void MainWindow::Event_Open()
 
     // Each stored value applies by itself; -1 leaves the designed one. A lone
     // coordinate waits until the toolkit (or the window manager) has placed
-    // the window, so that the other one stays where it put it.
-    storedLeft_ = PreferencesModule::mainWindowLeft;
-    storedTop_ = PreferencesModule::mainWindowTop;
+    // the window, so that the other one stays where it put it. Where the
+    // desktop places windows itself, the stored place is left as it is.
+    const bool placeable = platformPlacesWindows();
+    storedLeft_ = placeable ? PreferencesModule::mainWindowLeft : -1;
+    storedTop_ = placeable ? PreferencesModule::mainWindowTop : -1;
     const bool placeStored = storedLeft_ != -1 && storedTop_ != -1;
     // Width and height are the content's, without the menu bar; each within
     // the content's limits before the frame is added, so nothing overflows.
@@ -241,7 +243,19 @@ void MainWindow::followDevices()
     const std::int32_t deviceCount = gameInputManager_->DeviceCount();
     for (std::int32_t deviceIndex = 0; deviceIndex < deviceCount; ++deviceIndex) {
         const GameInputDevice *device = gameInputManager_->Device(deviceIndex);
-        const QString name = device ? DeviceReport::shownName(device->Name()) : QString();
+        // A device keeps its index and its name: each is named once. Twins
+        // are told apart by number, the first keeping the plain name.
+        if (static_cast<std::size_t>(deviceIndex) >= deviceNames_.size()) {
+            const QString plain =
+                device ? DeviceReport::shownName(device->Name(), device->Identity().vendorId,
+                                                 device->Identity().productId)
+                       : QString();
+            const auto twins =
+                std::count(plainDeviceNames_.begin(), plainDeviceNames_.end(), plain);
+            plainDeviceNames_.push_back(plain);
+            deviceNames_.push_back(twins ? plain + QStringLiteral(" #%1").arg(twins + 1) : plain);
+        }
+        const QString &name = deviceNames_[static_cast<std::size_t>(deviceIndex)];
         const QString rowText =
             !device || device->Connected()
                 ? name
@@ -350,6 +364,9 @@ void MainWindow::Event_Close()
 
 void MainWindow::Event_Moved()
 {
+    // What such a desktop reports is no place of the user's: the stored one stays.
+    if (!platformPlacesWindows())
+        return;
     PreferencesModule::mainWindowLeft = pos().x();
     PreferencesModule::mainWindowTop = pos().y();
 }
@@ -401,7 +418,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             const QScopedValueRollback<bool> notTheUsers(shown_, false);
             if ((storedLeft_ == -1) != (storedTop_ == -1))
                 move(storedLeft_ != -1 ? storedLeft_ : x(), storedTop_ != -1 ? storedTop_ : y());
-            fitOnScreen();
+            if (platformPlacesWindows())
+                fitOnScreen();
         }
         startGameInput();
     }

@@ -3,6 +3,7 @@
 #include "base/SingleInstance.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -67,6 +68,9 @@ private:
 
     std::unique_ptr<GameInputManager> gameInputManager_;
     std::vector<GameInputElement *> deviceElement_;
+    // Each device's name as shown, by device index, and without its number.
+    std::vector<QString> deviceNames_;
+    std::vector<QString> plainDeviceNames_;
     // The stored position as the window opened, -1 where none was stored.
     std::int32_t storedLeft_ = -1;
     std::int32_t storedTop_ = -1;

@@ -194,14 +194,16 @@ class SdlGameInputDevice final : public GameInputDevice {
 public:
     using Kind = SdlGameInputElement::Kind;
 
-    SdlGameInputDevice(SdlGameInputManager *manager, SDL_JoystickID instanceId,
-                       SDL_JoystickGUID guid, QByteArray sdlName, QString name)
+    SdlGameInputDevice(SdlGameInputManager *manager, int deviceIndex, QByteArray sdlName)
         : manager_(manager)
-        , instanceId_(instanceId)
-        , guid_(guid)
+        , instanceId_(SDL_JoystickGetDeviceInstanceID(deviceIndex))
+        , guid_(SDL_JoystickGetDeviceGUID(deviceIndex))
         , sdlName_(std::move(sdlName))
-        , name_(std::move(name))
-    {}
+        , name_(QString::fromUtf8(sdlName_))
+    {
+        identity_.vendorId = SDL_JoystickGetDeviceVendor(deviceIndex);
+        identity_.productId = SDL_JoystickGetDeviceProduct(deviceIndex);
+    }
 
     ~SdlGameInputDevice() override
     {
@@ -213,6 +215,7 @@ public:
     SdlGameInputDevice &operator=(const SdlGameInputDevice &) = delete;
 
     QString Name() const override { return name_; }
+    GameInputIdentity Identity() const override { return identity_; }
     bool Connected() const override { return connected_; }
 
     std::int32_t ElementCount() override
@@ -306,6 +309,7 @@ private:
     SDL_JoystickGUID guid_;
     QByteArray sdlName_;
     QString name_;
+    GameInputIdentity identity_;
     bool connected_ = true;
     SDL_Joystick *joystick_ = nullptr;
     // Axes, buttons and hats: as the elements were listed, and as now.
@@ -519,16 +523,7 @@ void SdlGameInputManager::followDevices()
             (*back)->pluggedIn(instanceId);
             continue;
         }
-        // Twins of one name are told apart by number, the first keeping the
-        // plain name.
-        const auto twins = std::count_if(devices_.begin(), devices_.end(), [&](const auto &device) {
-            return device->sdlName() == sdlName;
-        });
-        QString shownName = QString::fromUtf8(sdlName);
-        if (twins > 0)
-            shownName += QStringLiteral(" #%1").arg(twins + 1);
-        devices_.push_back(std::make_unique<SdlGameInputDevice>(
-            this, instanceId, SDL_JoystickGetDeviceGUID(index), sdlName, shownName));
+        devices_.push_back(std::make_unique<SdlGameInputDevice>(this, index, sdlName));
     }
     followPumping();
 }

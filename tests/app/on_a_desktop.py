@@ -73,13 +73,18 @@ with window_manager():
             window = program.started()
             check(on_screen(window), f"maximised before: now {frame_geometry(window)}")
 
-    # Qt's own dialog in the user's language.
-    with Program(binary, environment={"LANGUAGE": "de"}) as program:
-        press(program.dismiss_sheet(), "Return")
-        dialog = wait_for(lambda: program.windows("dialog"), "save dialog")[0]
-        title = x.create_resource_object("window", dialog).get_full_property(
+    # Our texts and Qt's own dialog in the user's language, which ships only
+    # for another of its regions.
+    def title(window):
+        return x.create_resource_object("window", window).get_full_property(
             x.intern_atom("_NET_WM_NAME"), 0).value.decode()
-        check(title == "Speichern unter", f"German save dialog: {title!r}")
+    with Program(binary, environment={"LANGUAGE": "pt_PT", "LANG": "pt_PT.UTF-8"}) as program:
+        program.started()
+        sheet = title(program.windows("sheet")[0])
+        press(program.dismiss_sheet(), "Return")
+        dialog = title(wait_for(lambda: program.windows("dialog"), "save dialog")[0])
+        check((sheet, dialog) == ("Instruções", "Salvar como"),
+              f"in Portugal: the instructions {sheet!r}, the save dialog {dialog!r}")
         program.quit("TERM")
 
     # The About box fades in where a compositor draws it: by the opacity the

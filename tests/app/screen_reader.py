@@ -5,62 +5,21 @@ list without an announcement for each refresh, and the About box read as a
 dialog when it appears. The test starts its own D-Bus session and
 accessibility bus, and says it is a screen reader, as Orca does.
 Usage (under X): screen_reader.py <quillomat-demo>"""
-import os, sys, tempfile, time
+import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
-from desktop import Helper, Program, check, finish, press, wait_for  # noqa: E402
-import gi  # noqa: E402
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, Gio, GLib  # noqa: E402
+from desktop import Program, check, finish, press, wait_for  # noqa: E402
+from accessibility import Atspi, ScreenReader, descendants, find, pump  # noqa: E402
 
-folder = tempfile.TemporaryDirectory()
-socket = Path(folder.name, "bus")
-os.environ["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={socket}"
 events = []
 
-
-def screen_reader_on():
-    """Says that a screen reader runs, as Orca does; False until the bus is up."""
-    try:
-        Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
-            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-            GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", 1))),
-            None, Gio.DBusCallFlags.NONE, 1000)
-        return True
-    except GLib.Error:
-        return False
-
-
-def pump(seconds):
-    """Lets the events of `seconds` come in."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def find(node, role, name=None):
-    """The first accessible of `role` (and `name`) at or under `node`."""
-    if node.get_role_name() == role and name in (None, node.get_name()):
-        return node
-    for index in range(node.get_child_count()):
-        if found := find(node.get_child_at_index(index), role, name):
-            return found
-    return None
-
-
-with Helper("dbus-daemon", "--session", "--nofork", "--address=" + os.environ[
-        "DBUS_SESSION_BUS_ADDRESS"], ready=socket.exists), \
-        Helper("/usr/libexec/at-spi-bus-launcher", "--launch-immediately", ready=screen_reader_on), \
-        Program(sys.argv[1]) as program:
+with ScreenReader() as reader, Program(sys.argv[1]) as program:
     listener = Atspi.EventListener.new(events.append)
     for kind in ("window:activate", "object:text-changed", "object:property-change"):
         listener.register(kind)
     program.started()
-    desktop = Atspi.get_desktop(0)
-    app = wait_for(lambda: find(desktop, "application", "Quillomat"), "accessible program")
+    app = reader.program()
     sheet = wait_for(lambda: find(app, "dialog"), "instructions")
     check(sheet.get_name() == "Instructions", f"the instructions are named: {sheet.get_name()!r}")
     wait_for(lambda: "offered" in program.stderr(), "demo pad in the popup")
@@ -93,5 +52,13 @@ with Helper("dbus-daemon", "--session", "--nofork", "--address=" + os.environ[
     said = about[0].get_name() + ": " + about[0].get_description() if about else "nothing"
     check(said.startswith('About Quillomat: Quillomat 1.0. Developed by "Brindlecove'),
           f"the About box, as it appears: {said}")
+    # What shows after it keeps its own roles.
+    press(window, "alt+h", "p")
+    sheet = wait_for(lambda: find(app, "dialog", "Preferences"), "Preferences")
+    roles = sorted(f"{control.get_role_name()} {control.get_name()}"
+                   for control in descendants(sheet) if control.get_name())
+    check(roles == ["check box Automatically check for update at launch.",
+                    "check box Reset the preferences at next launch.", "push button Ok"],
+          f"Preferences' controls: {roles}")
     program.quit("TERM")
 finish()

@@ -192,8 +192,12 @@ private slots:
         QCOMPARE(offeredNames_, QStringList{"Loose Pad.txt"});
         QCOMPARE(readFile(folder.filePath("report.txt")),
                  "Loose Pad\n\nAxis 0 : Minimum = -20000, Default = -20000, Maximum = 0\n");
-        VirtualJoystick back({"Loose Pad", 1, 0, 0});
+        // Back with more elements than it had: they have no row, and take none.
+        VirtualJoystick back({"Loose Pad", 2, 1, 1});
         back.setAxis(0, 30000);
+        back.setAxis(1, 9);
+        back.setButton(0, true);
+        back.setHat(0, SDL_HAT_UP);
         QTRY_COMPARE(listRows(), QStringList{"Axis 0|-20000|30000|30000"});
         QVERIFY(popupRows() == (QStringList{"Loose Pad", "Other Pad"}) &&
                 popup()->currentIndex() == 0);
@@ -289,8 +293,22 @@ private slots:
         QTest::addColumn<QString>("offered");
         QTest::addColumn<QString>("shown");
         const QString snowmen = QString("☃").repeated(84);
-        QTest::newRow("up a folder") << QByteArray("../escape") << ".._escape.txt"
+        QTest::newRow("up a folder") << QByteArray("../escape") << "_escape.txt"
                                      << "../escape";
+        QTest::newRow("hidden") << QByteArray(".hidden") << "hidden.txt"
+                                << ".hidden";
+        QTest::newRow("nameless") << QByteArray() << "Game controller 1209-0301.txt"
+                                  << "Game controller 1209-0301";
+        QTest::newRow("only dots and spaces")
+            << QByteArray(". .") << "Game controller 1209-0301.txt"
+            << "Game controller 1209-0301";
+        QTest::newRow("direction override")
+            << QString("Pad\u202Eexe.txt").toUtf8() << "Padexe.txt.txt"
+            << "Padexe.txt";
+        QTest::newRow("zero widths, isolates, byte-order mark, a tag")
+            << QString("\u200BP\u2066a\u2069\u200Dd\uFEFF").toUtf8() + "\xf3\xa0\x80\x81"
+            << "Pad.txt"
+            << "Pad";
         QTest::newRow("up three folders") << QByteArray("Pad/../../../x") << "Pad_.._.._.._x.txt"
                                           << "Pad/../../../x";
         QTest::newRow("absolute path") << QByteArray("/tmp/pad") << "_tmp_pad.txt"
@@ -309,7 +327,7 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QString, offered);
         QFETCH(QString, shown);
-        VirtualJoystick pad({name, 0, 0, 0});
+        VirtualJoystick pad({name, 0, 0, 0, false, 0x1209, 0x0301});
         popup()->setCurrentIndex(0);
         QTemporaryDir folder;
         seams().saveFileName = [this, &folder](QWidget *, const QString &offeredName) {

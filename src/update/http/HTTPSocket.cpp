@@ -64,9 +64,10 @@ void HTTPSocket::_InitializeRequestHeaders()
 
 bool HTTPSocket::SetRequestHeader(const QByteArray &name, const QByteArray &value)
 {
-    if (HttpMessage::holdsLineBreak(name) || HttpMessage::holdsLineBreak(value))
-        return false;
+    // Setting, the collection refuses a name or value with a line break.
     if (value.isEmpty()) {
+        if (HttpMessage::holdsLineBreak(name))
+            return false;
         requestHeaders->Delete(name);
         return true;
     }
@@ -308,7 +309,7 @@ void HTTPSocket::WaitForPage()
     qint64 lastActivityAt = 0;
     QThread *const thread = QThread::currentThread();
 
-    while (!_pageComplete && mErrorCode == 0) {
+    for (;;) {
         Poll();
         if (Yield)
             QCoreApplication::processEvents();
