@@ -151,5 +151,129 @@
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
+    <message id="MainWindow.ElementDoneText">
+        <source>Tested through its whole range</source>
+        <translation>Über den ganzen Bereich getestet</translation>
+    </message>
+    <message id="MainWindow.ElementNotDoneText">
+        <source>Not yet through its whole range</source>
+        <translation>Noch nicht über den ganzen Bereich</translation>
+    </message>
+    <message id="CommonMenuModule.ViewText">
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message id="CommonMenuModule.ViewDeviceText">
+        <source>Device window</source>
+        <translation>Gerätefenster</translation>
+    </message>
+    <message id="DeviceWindow.DeviceWindowTitle">
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message id="DeviceWindow.NoDeviceText">
+        <source>No device is picked in the tester window.</source>
+        <translation>Im Testfenster ist kein Gerät gewählt.</translation>
+    </message>
+    <message id="DeviceWindow.SticksTitle">
+        <source>Sticks</source>
+        <translation>Sticks</translation>
+    </message>
+    <message id="DeviceWindow.AxesTitle">
+        <source>Triggers and other axes</source>
+        <translation>Trigger und andere Achsen</translation>
+    </message>
+    <message id="DeviceWindow.ButtonsTitle">
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message id="DeviceWindow.HatsTitle">
+        <source>Hats</source>
+        <translation>Coolie-Hats</translation>
+    </message>
+    <message id="DeviceWindow.LeftStickName">
+        <source>Left stick</source>
+        <translation>Linker Stick</translation>
+    </message>
+    <message id="DeviceWindow.RightStickName">
+        <source>Right stick</source>
+        <translation>Rechter Stick</translation>
+    </message>
+    <message id="DeviceWindow.StickName">
+        <source>Stick %NUMBER%</source>
+        <translation>Stick %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.CircularityText">
+        <source>Circularity error: %VALUE%</source>
+        <translation>Rundheitsfehler: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.RestOffsetText">
+        <source>Rest offset: %VALUE%</source>
+        <translation>Ruheversatz: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.ReportRateText">
+        <source>Reports per second: %VALUE%</source>
+        <translation>Meldungen pro Sekunde: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.NotMeasuredText">
+        <source>not measured yet</source>
+        <translation>noch nicht gemessen</translation>
+    </message>
+    <message id="DeviceWindow.StickNoteText">
+        <source>Circularity error: how far the outline lies from a full circle, on average over the directions the stick went halfway or more. Rest offset: how far from the centre the stick rests once still for half a second. Both in percent of a full deflection.</source>
+        <translation>Rundheitsfehler: wie weit die Kontur im Mittel von einem vollen Kreis abweicht, über die Richtungen, in die der Stick mindestens halb ausgelenkt wurde. Ruheversatz: wie weit der Stick nach einer halben Sekunde Stillstand von der Mitte entfernt ruht. Beides in Prozent des vollen Ausschlags.</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickCaption">
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickDescription">
+        <source>Forgets the outline and figures of this stick, to measure it again.</source>
+        <translation>Vergisst Kontur und Messwerte dieses Sticks, um ihn neu zu messen.</translation>
+    </message>
+    <message id="DeviceWindow.AxisReading">
+        <source>%NOW%, reached %MINIMUM% to %MAXIMUM%</source>
+        <translation>%NOW%, erreicht %MINIMUM% bis %MAXIMUM%</translation>
+    </message>
+    <message id="DeviceWindow.PressedText">
+        <source>Pressed</source>
+        <translation>Gedrückt</translation>
+    </message>
+    <message id="DeviceWindow.PressedBeforeText">
+        <source>Released, pressed before</source>
+        <translation>Losgelassen, schon gedrückt</translation>
+    </message>
+    <message id="DeviceWindow.NeverPressedText">
+        <source>Never pressed</source>
+        <translation>Nie gedrückt</translation>
+    </message>
+    <message id="DeviceWindow.HatReading">
+        <source>Pointing %NOW%; seen %SEEN%</source>
+        <translation>Zeigt %NOW%; gesehen %SEEN%</translation>
+    </message>
+    <message id="DeviceWindow.UpText">
+        <source>up</source>
+        <translation>oben</translation>
+    </message>
+    <message id="DeviceWindow.RightText">
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message id="DeviceWindow.DownText">
+        <source>down</source>
+        <translation>unten</translation>
+    </message>
+    <message id="DeviceWindow.LeftText">
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message id="DeviceWindow.CentredText">
+        <source>centred</source>
+        <translation>mittig</translation>
+    </message>
+    <message id="DeviceWindow.NoneText">
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 </TS>

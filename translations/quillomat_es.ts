@@ -151,5 +151,129 @@
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+    <message id="MainWindow.ElementDoneText">
+        <source>Tested through its whole range</source>
+        <translation>Probado en todo su recorrido</translation>
+    </message>
+    <message id="MainWindow.ElementNotDoneText">
+        <source>Not yet through its whole range</source>
+        <translation>Aún no en todo su recorrido</translation>
+    </message>
+    <message id="CommonMenuModule.ViewText">
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message id="CommonMenuModule.ViewDeviceText">
+        <source>Device window</source>
+        <translation>Ventana del dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.DeviceWindowTitle">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.NoDeviceText">
+        <source>No device is picked in the tester window.</source>
+        <translation>No hay ningún dispositivo elegido en la ventana de prueba.</translation>
+    </message>
+    <message id="DeviceWindow.SticksTitle">
+        <source>Sticks</source>
+        <translation>Palancas</translation>
+    </message>
+    <message id="DeviceWindow.AxesTitle">
+        <source>Triggers and other axes</source>
+        <translation>Gatillos y otros ejes</translation>
+    </message>
+    <message id="DeviceWindow.ButtonsTitle">
+        <source>Buttons</source>
+        <translation>Botones</translation>
+    </message>
+    <message id="DeviceWindow.HatsTitle">
+        <source>Hats</source>
+        <translation>Crucetas</translation>
+    </message>
+    <message id="DeviceWindow.LeftStickName">
+        <source>Left stick</source>
+        <translation>Palanca izquierda</translation>
+    </message>
+    <message id="DeviceWindow.RightStickName">
+        <source>Right stick</source>
+        <translation>Palanca derecha</translation>
+    </message>
+    <message id="DeviceWindow.StickName">
+        <source>Stick %NUMBER%</source>
+        <translation>Palanca %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.CircularityText">
+        <source>Circularity error: %VALUE%</source>
+        <translation>Error de circularidad: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.RestOffsetText">
+        <source>Rest offset: %VALUE%</source>
+        <translation>Desvío en reposo: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.ReportRateText">
+        <source>Reports per second: %VALUE%</source>
+        <translation>Informes por segundo: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.NotMeasuredText">
+        <source>not measured yet</source>
+        <translation>aún sin medir</translation>
+    </message>
+    <message id="DeviceWindow.StickNoteText">
+        <source>Circularity error: how far the outline lies from a full circle, on average over the directions the stick went halfway or more. Rest offset: how far from the centre the stick rests once still for half a second. Both in percent of a full deflection.</source>
+        <translation>Error de circularidad: cuánto se aparta el contorno de un círculo completo, de media sobre las direcciones en que la palanca llegó al menos a la mitad. Desvío en reposo: a qué distancia del centro reposa la palanca tras medio segundo quieta. Ambos en porcentaje del recorrido completo.</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickCaption">
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickDescription">
+        <source>Forgets the outline and figures of this stick, to measure it again.</source>
+        <translation>Olvida el contorno y las cifras de esta palanca, para medirla de nuevo.</translation>
+    </message>
+    <message id="DeviceWindow.AxisReading">
+        <source>%NOW%, reached %MINIMUM% to %MAXIMUM%</source>
+        <translation>%NOW%, alcanzado de %MINIMUM% a %MAXIMUM%</translation>
+    </message>
+    <message id="DeviceWindow.PressedText">
+        <source>Pressed</source>
+        <translation>Pulsado</translation>
+    </message>
+    <message id="DeviceWindow.PressedBeforeText">
+        <source>Released, pressed before</source>
+        <translation>Suelto, ya pulsado</translation>
+    </message>
+    <message id="DeviceWindow.NeverPressedText">
+        <source>Never pressed</source>
+        <translation>Nunca pulsado</translation>
+    </message>
+    <message id="DeviceWindow.HatReading">
+        <source>Pointing %NOW%; seen %SEEN%</source>
+        <translation>Apunta %NOW%; visto %SEEN%</translation>
+    </message>
+    <message id="DeviceWindow.UpText">
+        <source>up</source>
+        <translation>arriba</translation>
+    </message>
+    <message id="DeviceWindow.RightText">
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message id="DeviceWindow.DownText">
+        <source>down</source>
+        <translation>abajo</translation>
+    </message>
+    <message id="DeviceWindow.LeftText">
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message id="DeviceWindow.CentredText">
+        <source>centred</source>
+        <translation>al centro</translation>
+    </message>
+    <message id="DeviceWindow.NoneText">
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
 </context>
 </TS>

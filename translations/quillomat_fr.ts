@@ -151,5 +151,129 @@
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
+    <message id="MainWindow.ElementDoneText">
+        <source>Tested through its whole range</source>
+        <translation>Testé sur toute son étendue</translation>
+    </message>
+    <message id="MainWindow.ElementNotDoneText">
+        <source>Not yet through its whole range</source>
+        <translation>Pas encore sur toute son étendue</translation>
+    </message>
+    <message id="CommonMenuModule.ViewText">
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message id="CommonMenuModule.ViewDeviceText">
+        <source>Device window</source>
+        <translation>Fenêtre du périphérique</translation>
+    </message>
+    <message id="DeviceWindow.DeviceWindowTitle">
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
+    <message id="DeviceWindow.NoDeviceText">
+        <source>No device is picked in the tester window.</source>
+        <translation>Aucun périphérique n&apos;est choisi dans la fenêtre de test.</translation>
+    </message>
+    <message id="DeviceWindow.SticksTitle">
+        <source>Sticks</source>
+        <translation>Sticks</translation>
+    </message>
+    <message id="DeviceWindow.AxesTitle">
+        <source>Triggers and other axes</source>
+        <translation>Gâchettes et autres axes</translation>
+    </message>
+    <message id="DeviceWindow.ButtonsTitle">
+        <source>Buttons</source>
+        <translation>Boutons</translation>
+    </message>
+    <message id="DeviceWindow.HatsTitle">
+        <source>Hats</source>
+        <translation>Chapeaux</translation>
+    </message>
+    <message id="DeviceWindow.LeftStickName">
+        <source>Left stick</source>
+        <translation>Stick gauche</translation>
+    </message>
+    <message id="DeviceWindow.RightStickName">
+        <source>Right stick</source>
+        <translation>Stick droit</translation>
+    </message>
+    <message id="DeviceWindow.StickName">
+        <source>Stick %NUMBER%</source>
+        <translation>Stick %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.CircularityText">
+        <source>Circularity error: %VALUE%</source>
+        <translation>Écart de circularité : %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.RestOffsetText">
+        <source>Rest offset: %VALUE%</source>
+        <translation>Décalage au repos : %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.ReportRateText">
+        <source>Reports per second: %VALUE%</source>
+        <translation>Rapports par seconde : %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.NotMeasuredText">
+        <source>not measured yet</source>
+        <translation>pas encore mesuré</translation>
+    </message>
+    <message id="DeviceWindow.StickNoteText">
+        <source>Circularity error: how far the outline lies from a full circle, on average over the directions the stick went halfway or more. Rest offset: how far from the centre the stick rests once still for half a second. Both in percent of a full deflection.</source>
+        <translation>Écart de circularité : distance moyenne entre le contour et un cercle complet, sur les directions où le stick est allé au moins à mi-course. Décalage au repos : distance du centre où le stick repose après une demi-seconde immobile. Les deux en pourcentage de la course complète.</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickCaption">
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickDescription">
+        <source>Forgets the outline and figures of this stick, to measure it again.</source>
+        <translation>Oublie le contour et les mesures de ce stick, pour le mesurer à nouveau.</translation>
+    </message>
+    <message id="DeviceWindow.AxisReading">
+        <source>%NOW%, reached %MINIMUM% to %MAXIMUM%</source>
+        <translation>%NOW%, atteint de %MINIMUM% à %MAXIMUM%</translation>
+    </message>
+    <message id="DeviceWindow.PressedText">
+        <source>Pressed</source>
+        <translation>Appuyé</translation>
+    </message>
+    <message id="DeviceWindow.PressedBeforeText">
+        <source>Released, pressed before</source>
+        <translation>Relâché, déjà appuyé</translation>
+    </message>
+    <message id="DeviceWindow.NeverPressedText">
+        <source>Never pressed</source>
+        <translation>Jamais appuyé</translation>
+    </message>
+    <message id="DeviceWindow.HatReading">
+        <source>Pointing %NOW%; seen %SEEN%</source>
+        <translation>Orienté %NOW% ; vu %SEEN%</translation>
+    </message>
+    <message id="DeviceWindow.UpText">
+        <source>up</source>
+        <translation>haut</translation>
+    </message>
+    <message id="DeviceWindow.RightText">
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message id="DeviceWindow.DownText">
+        <source>down</source>
+        <translation>bas</translation>
+    </message>
+    <message id="DeviceWindow.LeftText">
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message id="DeviceWindow.CentredText">
+        <source>centred</source>
+        <translation>au centre</translation>
+    </message>
+    <message id="DeviceWindow.NoneText">
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
 </context>
 </TS>

@@ -151,5 +151,129 @@
         <source>Preferences</source>
         <translation>Preferenze</translation>
     </message>
+    <message id="MainWindow.ElementDoneText">
+        <source>Tested through its whole range</source>
+        <translation>Provato su tutta la sua escursione</translation>
+    </message>
+    <message id="MainWindow.ElementNotDoneText">
+        <source>Not yet through its whole range</source>
+        <translation>Non ancora su tutta la sua escursione</translation>
+    </message>
+    <message id="CommonMenuModule.ViewText">
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message id="CommonMenuModule.ViewDeviceText">
+        <source>Device window</source>
+        <translation>Finestra del dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.DeviceWindowTitle">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.NoDeviceText">
+        <source>No device is picked in the tester window.</source>
+        <translation>Nessun dispositivo è scelto nella finestra di prova.</translation>
+    </message>
+    <message id="DeviceWindow.SticksTitle">
+        <source>Sticks</source>
+        <translation>Levette</translation>
+    </message>
+    <message id="DeviceWindow.AxesTitle">
+        <source>Triggers and other axes</source>
+        <translation>Grilletti e altri assi</translation>
+    </message>
+    <message id="DeviceWindow.ButtonsTitle">
+        <source>Buttons</source>
+        <translation>Pulsanti</translation>
+    </message>
+    <message id="DeviceWindow.HatsTitle">
+        <source>Hats</source>
+        <translation>Croci direzionali</translation>
+    </message>
+    <message id="DeviceWindow.LeftStickName">
+        <source>Left stick</source>
+        <translation>Levetta sinistra</translation>
+    </message>
+    <message id="DeviceWindow.RightStickName">
+        <source>Right stick</source>
+        <translation>Levetta destra</translation>
+    </message>
+    <message id="DeviceWindow.StickName">
+        <source>Stick %NUMBER%</source>
+        <translation>Levetta %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.CircularityText">
+        <source>Circularity error: %VALUE%</source>
+        <translation>Errore di circolarità: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.RestOffsetText">
+        <source>Rest offset: %VALUE%</source>
+        <translation>Scostamento a riposo: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.ReportRateText">
+        <source>Reports per second: %VALUE%</source>
+        <translation>Rapporti al secondo: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.NotMeasuredText">
+        <source>not measured yet</source>
+        <translation>non ancora misurato</translation>
+    </message>
+    <message id="DeviceWindow.StickNoteText">
+        <source>Circularity error: how far the outline lies from a full circle, on average over the directions the stick went halfway or more. Rest offset: how far from the centre the stick rests once still for half a second. Both in percent of a full deflection.</source>
+        <translation>Errore di circolarità: quanto il contorno si discosta da un cerchio pieno, in media sulle direzioni in cui la levetta è arrivata almeno a metà corsa. Scostamento a riposo: quanto la levetta resta lontana dal centro dopo mezzo secondo ferma. Entrambi in percentuale della corsa completa.</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickCaption">
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickDescription">
+        <source>Forgets the outline and figures of this stick, to measure it again.</source>
+        <translation>Dimentica il contorno e le misure di questa levetta, per misurarla di nuovo.</translation>
+    </message>
+    <message id="DeviceWindow.AxisReading">
+        <source>%NOW%, reached %MINIMUM% to %MAXIMUM%</source>
+        <translation>%NOW%, raggiunto da %MINIMUM% a %MAXIMUM%</translation>
+    </message>
+    <message id="DeviceWindow.PressedText">
+        <source>Pressed</source>
+        <translation>Premuto</translation>
+    </message>
+    <message id="DeviceWindow.PressedBeforeText">
+        <source>Released, pressed before</source>
+        <translation>Rilasciato, già premuto</translation>
+    </message>
+    <message id="DeviceWindow.NeverPressedText">
+        <source>Never pressed</source>
+        <translation>Mai premuto</translation>
+    </message>
+    <message id="DeviceWindow.HatReading">
+        <source>Pointing %NOW%; seen %SEEN%</source>
+        <translation>Punta %NOW%; visto %SEEN%</translation>
+    </message>
+    <message id="DeviceWindow.UpText">
+        <source>up</source>
+        <translation>su</translation>
+    </message>
+    <message id="DeviceWindow.RightText">
+        <source>right</source>
+        <translation>destra</translation>
+    </message>
+    <message id="DeviceWindow.DownText">
+        <source>down</source>
+        <translation>giù</translation>
+    </message>
+    <message id="DeviceWindow.LeftText">
+        <source>left</source>
+        <translation>sinistra</translation>
+    </message>
+    <message id="DeviceWindow.CentredText">
+        <source>centred</source>
+        <translation>al centro</translation>
+    </message>
+    <message id="DeviceWindow.NoneText">
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
 </context>
 </TS>

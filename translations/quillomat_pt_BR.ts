@@ -151,5 +151,129 @@
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
+    <message id="MainWindow.ElementDoneText">
+        <source>Tested through its whole range</source>
+        <translation>Testado em todo o seu curso</translation>
+    </message>
+    <message id="MainWindow.ElementNotDoneText">
+        <source>Not yet through its whole range</source>
+        <translation>Ainda não em todo o seu curso</translation>
+    </message>
+    <message id="CommonMenuModule.ViewText">
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message id="CommonMenuModule.ViewDeviceText">
+        <source>Device window</source>
+        <translation>Janela do dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.DeviceWindowTitle">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message id="DeviceWindow.NoDeviceText">
+        <source>No device is picked in the tester window.</source>
+        <translation>Nenhum dispositivo está escolhido na janela de teste.</translation>
+    </message>
+    <message id="DeviceWindow.SticksTitle">
+        <source>Sticks</source>
+        <translation>Alavancas</translation>
+    </message>
+    <message id="DeviceWindow.AxesTitle">
+        <source>Triggers and other axes</source>
+        <translation>Gatilhos e outros eixos</translation>
+    </message>
+    <message id="DeviceWindow.ButtonsTitle">
+        <source>Buttons</source>
+        <translation>Botões</translation>
+    </message>
+    <message id="DeviceWindow.HatsTitle">
+        <source>Hats</source>
+        <translation>Direcionais</translation>
+    </message>
+    <message id="DeviceWindow.LeftStickName">
+        <source>Left stick</source>
+        <translation>Alavanca esquerda</translation>
+    </message>
+    <message id="DeviceWindow.RightStickName">
+        <source>Right stick</source>
+        <translation>Alavanca direita</translation>
+    </message>
+    <message id="DeviceWindow.StickName">
+        <source>Stick %NUMBER%</source>
+        <translation>Alavanca %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.CircularityText">
+        <source>Circularity error: %VALUE%</source>
+        <translation>Erro de circularidade: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.RestOffsetText">
+        <source>Rest offset: %VALUE%</source>
+        <translation>Desvio em repouso: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.ReportRateText">
+        <source>Reports per second: %VALUE%</source>
+        <translation>Relatórios por segundo: %VALUE%</translation>
+    </message>
+    <message id="DeviceWindow.NotMeasuredText">
+        <source>not measured yet</source>
+        <translation>ainda não medido</translation>
+    </message>
+    <message id="DeviceWindow.StickNoteText">
+        <source>Circularity error: how far the outline lies from a full circle, on average over the directions the stick went halfway or more. Rest offset: how far from the centre the stick rests once still for half a second. Both in percent of a full deflection.</source>
+        <translation>Erro de circularidade: quanto o contorno se afasta de um círculo completo, em média nas direções em que a alavanca foi ao menos até a metade. Desvio em repouso: a que distância do centro a alavanca repousa após meio segundo parada. Ambos em porcentagem do curso completo.</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickCaption">
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message id="DeviceWindow.ClearStickDescription">
+        <source>Forgets the outline and figures of this stick, to measure it again.</source>
+        <translation>Esquece o contorno e as medidas desta alavanca, para medi-la de novo.</translation>
+    </message>
+    <message id="DeviceWindow.AxisReading">
+        <source>%NOW%, reached %MINIMUM% to %MAXIMUM%</source>
+        <translation>%NOW%, alcançado de %MINIMUM% a %MAXIMUM%</translation>
+    </message>
+    <message id="DeviceWindow.PressedText">
+        <source>Pressed</source>
+        <translation>Pressionado</translation>
+    </message>
+    <message id="DeviceWindow.PressedBeforeText">
+        <source>Released, pressed before</source>
+        <translation>Solto, já pressionado</translation>
+    </message>
+    <message id="DeviceWindow.NeverPressedText">
+        <source>Never pressed</source>
+        <translation>Nunca pressionado</translation>
+    </message>
+    <message id="DeviceWindow.HatReading">
+        <source>Pointing %NOW%; seen %SEEN%</source>
+        <translation>Aponta %NOW%; visto %SEEN%</translation>
+    </message>
+    <message id="DeviceWindow.UpText">
+        <source>up</source>
+        <translation>cima</translation>
+    </message>
+    <message id="DeviceWindow.RightText">
+        <source>right</source>
+        <translation>direita</translation>
+    </message>
+    <message id="DeviceWindow.DownText">
+        <source>down</source>
+        <translation>baixo</translation>
+    </message>
+    <message id="DeviceWindow.LeftText">
+        <source>left</source>
+        <translation>esquerda</translation>
+    </message>
+    <message id="DeviceWindow.CentredText">
+        <source>centred</source>
+        <translation>ao centro</translation>
+    </message>
+    <message id="DeviceWindow.NoneText">
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "prefs/CommonPreferencesModule.h"
 #include "prefs/PreferencesModule.h"
 #include "prefs/PreferencesWindow.h"
+#include "tester/DeviceWindow.h"
 #include "tester/MainWindow.h"
 #include "update/CheckForUpdateModule.h"
 
@@ -105,6 +106,7 @@ App::App(int &argc, char **argv)
         {QStringLiteral("HelpTranslate"), &App::_HelpTranslate_Action},
         {QStringLiteral("HelpWebsite"), &App::_HelpWebsite_Action},
         {QStringLiteral("ApplePreferences"), &App::_ApplePreferences_Action},
+        {QStringLiteral("ViewDevice"), &App::_ViewDevice_Action},
     };
 
     quitSignals_ = new QuitSignals(this);
@@ -216,6 +218,13 @@ bool App::_ApplePreferences_Action()
     // The tester window is the sheet's parent; none is made while quitting.
     if (MainWindow *mainWindow = MainWindow::existing())
         PreferencesWindow::showWithin(mainWindow);
+    return true;
+}
+
+bool App::_ViewDevice_Action()
+{
+    if (MainWindow *mainWindow = MainWindow::existing())
+        DeviceWindow::showFor(mainWindow);
     return true;
 }
 

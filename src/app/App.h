@@ -67,6 +67,7 @@ private:
     bool _HelpTranslate_Action();
     bool _HelpWebsite_Action();
     bool _ApplePreferences_Action();
+    bool _ViewDevice_Action();
 
     std::vector<std::pair<QString, MenuAction>> menuHandlers_;
     QuitSignals *quitSignals_ = nullptr;

@@ -52,6 +52,7 @@ Menu::Menu()
 {
     setObjectName(QStringLiteral("Menu"));
     Untitled1();
+    ViewMenu();
     Untitled2();
     // F10 opens the first menu, as on other desktops' menu bars.
     auto *firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -74,6 +75,13 @@ void Menu::Untitled1()
     addItem("Edit", "EditPaste", CommonMenuModuleText::EditPasteText.text(),
             QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem("Edit", "EditClear", CommonMenuModuleText::EditClearText.text(), {});
+}
+
+void Menu::ViewMenu()
+{
+    addTitle("View", CommonMenuModuleText::ViewText.text());
+    addItem("View", "ViewDevice", CommonMenuModuleText::ViewDeviceText.text(),
+            QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 
 void Menu::Untitled2()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtPlugin>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -14,17 +15,24 @@
 // the same index always gives the same device for the whole run.
 
 // An element's present value, with the lowest and highest values the device
-// reported since the previous sample (the present one among them).
+// reported since the previous sample (the present one among them), and every
+// bit set in any of them: for a hat, each direction it pointed in.
 struct GameInputSample {
     std::int32_t lowest = 0;
     std::int32_t now = 0;
     std::int32_t highest = 0;
+    std::uint32_t bits = 0;
 };
+
+// What an element is, and so its scale: an axis reads -32768 to 32767, a
+// button 0 or 1, a hat the direction bits 1 up, 2 right, 4 down, 8 left.
+enum class GameInputKind { Other, Axis, Button, Hat };
 
 class GameInputElement {
 public:
     virtual ~GameInputElement() = default;
     virtual QString Name() const = 0;
+    virtual GameInputKind Kind() const { return GameInputKind::Other; }
     // The element's present state. Returns at once and never blocks.
     virtual std::int32_t Value() const = 0;
     // Like Value(), and starts the next sample's extremes afresh. A service
@@ -32,8 +40,33 @@ public:
     virtual GameInputSample Sample()
     {
         const std::int32_t value = Value();
-        return {value, value, value};
+        return {value, value, value, static_cast<std::uint32_t>(value)};
     }
+};
+
+// A stick: two axes of a device read as one position, with what every
+// position it reported says about it.
+struct GameInputStick {
+    enum class Side { Unnamed, Left, Right };
+    Side side = Side::Unnamed;
+    // The element indexes of its axes.
+    std::int32_t xElement = 0;
+    std::int32_t yElement = 0;
+    // The present position, each axis -32768 to 32767 (Y grows downwards).
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    // The farthest the stick went in each whole degree of direction (0 to
+    // the right, anticlockwise: 90 is up), a full deflection of 32767 being
+    // 1; 0 where it never went.
+    std::array<float, 360> outline{};
+    // Over the directions it went halfway or more, the mean of |r - 1|, r
+    // being the outline there; negative before there are any.
+    float circularityError = -1;
+    // Its distance from the centre, as a fraction of a full deflection, once
+    // it has been still for half a second; negative before.
+    float restOffset = -1;
+    // Positions reported per second while it last moved; 0 before.
+    float reportsPerSecond = 0;
 };
 
 // What a device says about itself beyond its name.
@@ -54,6 +87,18 @@ public:
     virtual bool Connected() const { return true; }
     virtual std::int32_t ElementCount() = 0;
     virtual GameInputElement *Element(std::int32_t index) = 0;
+    // Its sticks, once its elements are listed; a service without any
+    // offers none.
+    virtual std::int32_t StickCount() { return 0; }
+    // Fills `stick` with the stick's present state; false past the count.
+    virtual bool ReadStick(std::int32_t index, GameInputStick &stick)
+    {
+        Q_UNUSED(index);
+        Q_UNUSED(stick);
+        return false;
+    }
+    // Forgets what the stick went through, to measure it again.
+    virtual void ClearStick(std::int32_t index) { Q_UNUSED(index); }
 };
 
 class GameInputManager {

@@ -59,6 +59,12 @@ inline constexpr LocalizedTextConstant DisconnectedDeviceText{"MainWindow.Discon
 // and product ids ("1209-0301").
 inline constexpr LocalizedTextConstant UnnamedDeviceText{"MainWindow.UnnamedDeviceText",
                                                          "Game controller %USBID%"};
+// What a screen reader says of an element in the list: has it been through
+// its whole scale (both ends, or a hat's four directions)?
+inline constexpr LocalizedTextConstant ElementDoneText{"MainWindow.ElementDoneText",
+                                                       "Tested through its whole range"};
+inline constexpr LocalizedTextConstant ElementNotDoneText{"MainWindow.ElementNotDoneText",
+                                                          "Not yet through its whole range"};
 // What a screen reader says of the element list and of Save....
 inline constexpr LocalizedTextConstant MainListBoxAccessibleName{
     "MainWindow.MainListBoxAccessibleName", "Elements"};
@@ -113,7 +119,58 @@ inline constexpr LocalizedTextConstant HelpWebsiteText{"CommonMenuModule.HelpWeb
                                                        "Go to the website..."};
 inline constexpr LocalizedTextConstant HelpContactText{"CommonMenuModule.HelpContactText",
                                                        "Contact us..."};
+inline constexpr LocalizedTextConstant ViewText{"CommonMenuModule.ViewText", "View"};
+inline constexpr LocalizedTextConstant ViewDeviceText{"CommonMenuModule.ViewDeviceText",
+                                                      "Device window"};
 } // namespace CommonMenuModuleText
+
+namespace DeviceWindowText {
+inline constexpr LocalizedTextConstant DeviceWindowTitle{"DeviceWindow.DeviceWindowTitle",
+                                                         "Device"};
+inline constexpr LocalizedTextConstant NoDeviceText{"DeviceWindow.NoDeviceText",
+                                                    "No device is picked in the tester window."};
+inline constexpr LocalizedTextConstant SticksTitle{"DeviceWindow.SticksTitle", "Sticks"};
+inline constexpr LocalizedTextConstant AxesTitle{"DeviceWindow.AxesTitle",
+                                                 "Triggers and other axes"};
+inline constexpr LocalizedTextConstant ButtonsTitle{"DeviceWindow.ButtonsTitle", "Buttons"};
+inline constexpr LocalizedTextConstant HatsTitle{"DeviceWindow.HatsTitle", "Hats"};
+inline constexpr LocalizedTextConstant LeftStickName{"DeviceWindow.LeftStickName", "Left stick"};
+inline constexpr LocalizedTextConstant RightStickName{"DeviceWindow.RightStickName", "Right stick"};
+inline constexpr LocalizedTextConstant StickName{"DeviceWindow.StickName", "Stick %NUMBER%"};
+// A stick's figures, each under the picture and read out together.
+inline constexpr LocalizedTextConstant CircularityText{"DeviceWindow.CircularityText",
+                                                       "Circularity error: %VALUE%"};
+inline constexpr LocalizedTextConstant RestOffsetText{"DeviceWindow.RestOffsetText",
+                                                      "Rest offset: %VALUE%"};
+inline constexpr LocalizedTextConstant ReportRateText{"DeviceWindow.ReportRateText",
+                                                      "Reports per second: %VALUE%"};
+inline constexpr LocalizedTextConstant NotMeasuredText{"DeviceWindow.NotMeasuredText",
+                                                       "not measured yet"};
+inline constexpr LocalizedTextConstant StickNoteText{
+    "DeviceWindow.StickNoteText",
+    "Circularity error: how far the outline lies from a full circle, on average over the "
+    "directions the stick went halfway or more. Rest offset: how far from the centre the stick "
+    "rests once still for half a second. Both in percent of a full deflection."};
+inline constexpr LocalizedTextConstant ClearStickCaption{"DeviceWindow.ClearStickCaption", "Clear"};
+inline constexpr LocalizedTextConstant ClearStickDescription{
+    "DeviceWindow.ClearStickDescription",
+    "Forgets the outline and figures of this stick, to measure it again."};
+inline constexpr LocalizedTextConstant AxisReading{"DeviceWindow.AxisReading",
+                                                   "%NOW%, reached %MINIMUM% to %MAXIMUM%"};
+inline constexpr LocalizedTextConstant PressedText{"DeviceWindow.PressedText", "Pressed"};
+inline constexpr LocalizedTextConstant PressedBeforeText{"DeviceWindow.PressedBeforeText",
+                                                         "Released, pressed before"};
+inline constexpr LocalizedTextConstant NeverPressedText{"DeviceWindow.NeverPressedText",
+                                                        "Never pressed"};
+inline constexpr LocalizedTextConstant HatReading{"DeviceWindow.HatReading",
+                                                  "Pointing %NOW%; seen %SEEN%"};
+inline constexpr LocalizedTextConstant UpText{"DeviceWindow.UpText", "up"};
+inline constexpr LocalizedTextConstant RightText{"DeviceWindow.RightText", "right"};
+inline constexpr LocalizedTextConstant DownText{"DeviceWindow.DownText", "down"};
+inline constexpr LocalizedTextConstant LeftText{"DeviceWindow.LeftText", "left"};
+inline constexpr LocalizedTextConstant CentredText{"DeviceWindow.CentredText", "centred"};
+inline constexpr LocalizedTextConstant NoneText{"DeviceWindow.NoneText", "none"};
+} // namespace DeviceWindowText
 
 namespace CheckForUpdateContainerControlText {
 inline constexpr LocalizedTextConstant CheckCheckBoxCaption{

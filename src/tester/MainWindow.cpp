@@ -11,6 +11,9 @@
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "tester/DeviceReport.h"
+#include "tester/DeviceWindow.h"
+#include "tester/ElementReach.h"
+#include "tester/RangeBarDelegate.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -162,6 +165,9 @@ void MainWindow::MainListBox_Open()
     mainListBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mainListBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    // Behind the values, how much of its scale each element has covered.
+    mainListBox_->setItemDelegate(new RangeBarDelegate(mainListBox_));
+
     QHeaderView *header = mainListBox_->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
@@ -283,6 +289,7 @@ void MainWindow::MainPopupMenu_Change()
 
     QList<QTreeWidgetItem *> rows;
     rows.reserve(elementCount);
+    const QString notDone = MainWindowText::ElementNotDoneText.text();
     for (std::int32_t elementIndex = 0; elementIndex < elementCount; ++elementIndex) {
         GameInputElement *element = gameInputManager_->Device(deviceIndex)->Element(elementIndex);
         if (!element)
@@ -292,14 +299,61 @@ void MainWindow::MainPopupMenu_Change()
         row->setText(0, element->Name());
         row->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
         // What the element went through before it was picked does not count.
-        const QString present = ValueText::integerText(element->Sample().now);
+        const GameInputSample sample = element->Sample();
+        const QString present = ValueText::integerText(sample.now);
         for (int column = 1; column <= 3; ++column) {
             row->setText(column, present);
             row->setTextAlignment(column, Qt::AlignCenter);
         }
+        row->setData(0, ElementReach::KindRole, static_cast<int>(element->Kind()));
+        if (element->Kind() == GameInputKind::Hat)
+            row->setData(0, ElementReach::SeenBitsRole, static_cast<std::uint32_t>(sample.now));
+        row->setData(0, ElementReach::DoneRole, false);
+        row->setData(0, Qt::AccessibleDescriptionRole, notDone);
         rows.append(row);
     }
     mainListBox_->addTopLevelItems(rows);
+    emit pickedDeviceChanged();
+}
+
+GameInputDevice *MainWindow::pickedDevice() const
+{
+    const int deviceIndex = mainPopupMenu_->currentIndex();
+    return deviceIndex >= 0 && gameInputManager_ ? gameInputManager_->Device(deviceIndex) : nullptr;
+}
+
+QString MainWindow::pickedDeviceName() const
+{
+    return mainPopupMenu_->currentData().toString();
+}
+
+MainWindow::Reach MainWindow::reach(int index) const
+{
+    const QTreeWidgetItem *row = mainListBox_->topLevelItem(index);
+    if (!row)
+        return {};
+    return {ValueText::leadingNumber(row->text(1)), ValueText::leadingNumber(row->text(3)),
+            row->data(0, ElementReach::SeenBitsRole).toUInt()};
+}
+
+bool MainWindow::followReach(QTreeWidgetItem *row, double minimum, double maximum,
+                             std::uint32_t bits)
+{
+    const auto kind = static_cast<GameInputKind>(row->data(0, ElementReach::KindRole).toInt());
+    const std::uint32_t seen = row->data(0, ElementReach::SeenBitsRole).toUInt();
+    if (kind == GameInputKind::Hat)
+        bits |= seen;
+    const bool newDirection = kind == GameInputKind::Hat && bits != seen;
+    if (newDirection)
+        row->setData(0, ElementReach::SeenBitsRole, bits);
+    const bool done = ElementReach::done(kind, minimum, maximum, bits);
+    if (done != row->data(0, ElementReach::DoneRole).toBool()) {
+        row->setData(0, ElementReach::DoneRole, done);
+        row->setData(
+            0, Qt::AccessibleDescriptionRole,
+            (done ? MainWindowText::ElementDoneText : MainWindowText::ElementNotDoneText).text());
+    }
+    return newDirection;
 }
 
 void MainWindow::MainTimer_Action()
@@ -307,6 +361,7 @@ void MainWindow::MainTimer_Action()
     followDevices();
     // Min and Max take in every value reported since the last tick, however
     // short it lasted; Now is the value at the tick.
+    bool moved = false;
     for (std::size_t index = 0; index < deviceElement_.size(); ++index) {
         QTreeWidgetItem *row = mainListBox_->topLevelItem(static_cast<int>(index));
         if (!row)
@@ -315,12 +370,20 @@ void MainWindow::MainTimer_Action()
         const double lowest = ValueText::narrowTo16Bits(sample.lowest);
         const double highest = ValueText::narrowTo16Bits(sample.highest);
 
-        const double minimum = ValueText::leadingNumber(row->text(1));
-        row->setText(1, ValueText::realText(std::min(lowest, minimum)));
-        row->setText(2, ValueText::realText(ValueText::narrowTo16Bits(sample.now)));
-        const double maximum = ValueText::leadingNumber(row->text(3));
-        row->setText(3, ValueText::realText(std::max(highest, maximum)));
+        const double shownMinimum = ValueText::leadingNumber(row->text(1));
+        const double minimum = std::min(lowest, shownMinimum);
+        row->setText(1, ValueText::realText(minimum));
+        const QString now = ValueText::realText(ValueText::narrowTo16Bits(sample.now));
+        moved = moved || minimum != shownMinimum || now != row->text(2);
+        row->setText(2, now);
+        const double shownMaximum = ValueText::leadingNumber(row->text(3));
+        const double maximum = std::max(highest, shownMaximum);
+        row->setText(3, ValueText::realText(maximum));
+        moved = followReach(row, minimum, maximum, sample.bits) || moved || maximum != shownMaximum;
     }
+    // A row's range bar lies across its three value cells: drawn again whole.
+    if (moved)
+        mainListBox_->viewport()->update();
 }
 
 void MainWindow::SavePushButton_Action()
@@ -357,6 +420,8 @@ void MainWindow::SavePushButton_Action()
 void MainWindow::Event_Close()
 {
     mainTimer_->stop();
+    if (DeviceWindow *deviceWindow = DeviceWindow::existing())
+        deviceWindow->close();
     deviceElement_.clear();
     gameInputManager_.reset();
     Shell::instance()->quitWithExitCode0();

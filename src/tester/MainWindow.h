@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class GameInputDevice;
 class GameInputElement;
 class GameInputManager;
 class QComboBox;
@@ -16,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 struct Seams;
 
 // The tester: pick a game device, watch each element's lowest, latest and
@@ -28,6 +30,22 @@ public:
     static MainWindow *instance();
 
     ~MainWindow() override;
+
+    // The device picked in the popup, or nullptr; its name as shown.
+    GameInputDevice *pickedDevice() const;
+    QString pickedDeviceName() const;
+    // How far element `index` of the picked device went, as its row says:
+    // Min and Max, and a hat's directions seen.
+    struct Reach {
+        double minimum = 0;
+        double maximum = 0;
+        std::uint32_t seenBits = 0;
+    };
+    Reach reach(int index) const;
+
+signals:
+    // Another device (or none) is picked: the list starts over.
+    void pickedDeviceChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,6 +75,10 @@ private:
     void followDevices();
     // Makes the window, frame and all, lie wholly on its screen.
     void fitOnScreen();
+    // Notes, beside a row's texts, the hat directions seen and whether the
+    // element has been through its whole scale; true when a hat pointed
+    // somewhere new.
+    bool followReach(QTreeWidgetItem *row, double minimum, double maximum, std::uint32_t bits);
 
     QWidget *content_ = nullptr;
     QLabel *selectStaticText_ = nullptr;

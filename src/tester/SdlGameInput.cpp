@@ -1,5 +1,7 @@
 #include "tester/SdlGameInput.h"
 
+#include "tester/StickGauge.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -80,11 +82,14 @@ QString controllerButtonName(SDL_GameControllerButton button)
     }
 }
 
-// What a game-controller mapping says each raw joystick element is.
+// What a game-controller mapping says each raw joystick element is, and
+// which axes are the left and the right stick's (-1: none).
 struct ControllerNames {
     std::vector<QString> axes;
     std::vector<QString> buttons;
     std::vector<QString> hats;
+    bool mapped = false;
+    std::array<int, SDL_CONTROLLER_AXIS_TRIGGERLEFT> stickAxes{-1, -1, -1, -1};
 };
 
 void nameBoundElement(ControllerNames &names, const SDL_GameControllerButtonBind &bind,
@@ -120,10 +125,16 @@ ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats
     SDL_GameController *controller = SDL_GameControllerOpen(deviceIndex);
     if (!controller)
         return names;
+    names.mapped = true;
     for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis) {
         const auto controllerAxis = static_cast<SDL_GameControllerAxis>(axis);
-        nameBoundElement(names, SDL_GameControllerGetBindForAxis(controller, controllerAxis),
-                         controllerAxisName(controllerAxis));
+        const SDL_GameControllerButtonBind bind =
+            SDL_GameControllerGetBindForAxis(controller, controllerAxis);
+        nameBoundElement(names, bind, controllerAxisName(controllerAxis));
+        if (axis < SDL_CONTROLLER_AXIS_TRIGGERLEFT &&
+            bind.bindType == SDL_CONTROLLER_BINDTYPE_AXIS && bind.value.axis >= 0 &&
+            bind.value.axis < axes)
+            names.stickAxes[static_cast<std::size_t>(axis)] = bind.value.axis;
     }
     for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button) {
         const auto controllerButton = static_cast<SDL_GameControllerButton>(button);
@@ -151,9 +162,9 @@ QString elementName(const char *kind, int index, const QString &controllerName)
 
 class SdlGameInputElement final : public GameInputElement {
 public:
-    enum class Kind { Axis, Button, Hat };
+    enum class Type { Axis, Button, Hat };
 
-    SdlGameInputElement(SdlGameInputDevice *device, Kind kind, int index, QString name,
+    SdlGameInputElement(SdlGameInputDevice *device, Type kind, int index, QString name,
                         std::int32_t value)
         : device_(device)
         , kind_(kind)
@@ -165,6 +176,12 @@ public:
     {}
 
     QString Name() const override { return name_; }
+    GameInputKind Kind() const override
+    {
+        return kind_ == Type::Axis     ? GameInputKind::Axis
+               : kind_ == Type::Button ? GameInputKind::Button
+                                       : GameInputKind::Hat;
+    }
     std::int32_t Value() const override;
     GameInputSample Sample() override;
 
@@ -174,6 +191,7 @@ public:
         last_ = value;
         lowest_ = std::min(lowest_, value);
         highest_ = std::max(highest_, value);
+        bits_ |= static_cast<std::uint32_t>(value);
     }
 
 private:
@@ -182,17 +200,18 @@ private:
     std::int32_t present() const;
 
     SdlGameInputDevice *device_;
-    Kind kind_;
+    Type kind_;
     int index_;
     QString name_;
     mutable std::int32_t last_;
     std::int32_t lowest_;
     std::int32_t highest_;
+    std::uint32_t bits_ = 0;
 };
 
 class SdlGameInputDevice final : public GameInputDevice {
 public:
-    using Kind = SdlGameInputElement::Kind;
+    using Type = SdlGameInputElement::Type;
 
     SdlGameInputDevice(SdlGameInputManager *manager, int deviceIndex, QByteArray sdlName)
         : manager_(manager)
@@ -253,12 +272,53 @@ public:
 
     // How many elements of a kind the plugged-in device has now; a device
     // plugged in again may say otherwise than when its elements were listed.
-    int liveCount(Kind kind) const { return liveCounts_[static_cast<int>(kind)]; }
+    int liveCount(Type kind) const { return liveCounts_[static_cast<int>(kind)]; }
 
-    void fold(Kind kind, int index, std::int32_t value)
+    std::int32_t StickCount() override
     {
-        if (index < layoutCounts_[static_cast<int>(kind)])
-            elements_[static_cast<std::size_t>(firstOf(kind) + index)]->fold(value);
+        open();
+        return static_cast<std::int32_t>(sticks_.size());
+    }
+
+    bool ReadStick(std::int32_t index, GameInputStick &stick) override
+    {
+        manager_->refresh();
+        if (index < 0 || static_cast<std::size_t>(index) >= sticks_.size())
+            return false;
+        const Stick &own = sticks_[static_cast<std::size_t>(index)];
+        stick.side = own.side;
+        stick.xElement = own.xAxis;
+        stick.yElement = own.yAxis;
+        own.gauge.read(stick);
+        return true;
+    }
+
+    void ClearStick(std::int32_t index) override
+    {
+        manager_->refresh();
+        if (index >= 0 && static_cast<std::size_t>(index) < sticks_.size())
+            sticks_[static_cast<std::size_t>(index)].gauge.clear(SDL_GetTicks());
+    }
+
+    // Takes in a value the device reported at `ms`, SDL's clock.
+    void fold(Type kind, int index, std::int32_t value, std::uint32_t ms)
+    {
+        if (index >= layoutCounts_[static_cast<int>(kind)])
+            return;
+        elements_[static_cast<std::size_t>(firstOf(kind) + index)]->fold(value);
+        if (kind != Type::Axis)
+            return;
+        for (Stick &stick : sticks_) {
+            if (index == stick.xAxis || index == stick.yAxis)
+                stick.gauge.report(index == stick.xAxis, static_cast<std::int16_t>(value), ms);
+        }
+    }
+
+    // Once SDL's queue is drained: where the sticks rest.
+    void settleSticks(std::uint32_t nowMs)
+    {
+        for (Stick &stick : sticks_)
+            stick.gauge.settle(nowMs);
     }
 
     void unplugged()
@@ -276,10 +336,10 @@ public:
     }
 
 private:
-    int firstOf(Kind kind) const
+    int firstOf(Type kind) const
     {
-        return kind == Kind::Axis     ? 0
-               : kind == Kind::Button ? layoutCounts_[0]
+        return kind == Type::Axis     ? 0
+               : kind == Type::Button ? layoutCounts_[0]
                                       : layoutCounts_[0] + layoutCounts_[1];
     }
 
@@ -316,6 +376,13 @@ private:
     std::array<int, 3> layoutCounts_{};
     std::array<int, 3> liveCounts_{};
     std::vector<std::unique_ptr<SdlGameInputElement>> elements_;
+    struct Stick {
+        GameInputStick::Side side;
+        int xAxis;
+        int yAxis;
+        StickGauge gauge;
+    };
+    std::vector<Stick> sticks_;
 };
 
 std::int32_t SdlGameInputElement::present() const
@@ -324,13 +391,13 @@ std::int32_t SdlGameInputElement::present() const
     if (!joystick || index_ >= device_->liveCount(kind_))
         return last_;
     switch (kind_) {
-    case Kind::Axis:
+    case Type::Axis:
         last_ = SDL_JoystickGetAxis(joystick, index_);
         break;
-    case Kind::Button:
+    case Type::Button:
         last_ = SDL_JoystickGetButton(joystick, index_);
         break;
-    case Kind::Hat:
+    case Type::Hat:
         last_ = SDL_JoystickGetHat(joystick, index_);
         break;
     }
@@ -347,8 +414,9 @@ GameInputSample SdlGameInputElement::Sample()
 {
     device_->manager()->refresh();
     fold(present());
-    const GameInputSample sample{lowest_, last_, highest_};
+    const GameInputSample sample{lowest_, last_, highest_, bits_};
     lowest_ = highest_ = last_;
+    bits_ = static_cast<std::uint32_t>(last_);
     return sample;
 }
 
@@ -374,16 +442,30 @@ void SdlGameInputDevice::open()
     const ControllerNames names = controllerNames(deviceIndex, axes, buttons, hats);
     for (int axis = 0; axis < axes; ++axis)
         elements_.push_back(std::make_unique<SdlGameInputElement>(
-            this, Kind::Axis, axis, elementName("Axis", axis, names.axes[axis]),
+            this, Type::Axis, axis, elementName("Axis", axis, names.axes[axis]),
             SDL_JoystickGetAxis(joystick_, axis)));
     for (int button = 0; button < buttons; ++button)
         elements_.push_back(std::make_unique<SdlGameInputElement>(
-            this, Kind::Button, button, elementName("Button", button, names.buttons[button]),
+            this, Type::Button, button, elementName("Button", button, names.buttons[button]),
             SDL_JoystickGetButton(joystick_, button)));
     for (int hat = 0; hat < hats; ++hat)
         elements_.push_back(std::make_unique<SdlGameInputElement>(
-            this, Kind::Hat, hat, elementName("Hat", hat, names.hats[hat]),
+            this, Type::Hat, hat, elementName("Hat", hat, names.hats[hat]),
             SDL_JoystickGetHat(joystick_, hat)));
+
+    // The sticks the mapping names; without one, axes 0 and 1, then 2 and 3.
+    const auto addStick = [this](GameInputStick::Side side, int xAxis, int yAxis) {
+        if (xAxis >= 0 && yAxis >= 0 && xAxis != yAxis)
+            sticks_.push_back({side, xAxis, yAxis,
+                               StickGauge(SDL_JoystickGetAxis(joystick_, xAxis),
+                                          SDL_JoystickGetAxis(joystick_, yAxis), SDL_GetTicks())});
+    };
+    const auto &mapped = names.stickAxes;
+    using Side = GameInputStick::Side;
+    addStick(names.mapped ? Side::Left : Side::Unnamed, names.mapped ? mapped[0] : 0,
+             names.mapped ? mapped[1] : 1);
+    addStick(names.mapped ? Side::Right : Side::Unnamed, names.mapped ? mapped[2] : 2,
+             names.mapped ? mapped[3] : 3);
 }
 
 std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
@@ -445,10 +527,10 @@ void SdlGameInputManager::refresh()
 
 void SdlGameInputManager::drainEvents()
 {
-    using Kind = SdlGameInputElement::Kind;
-    const auto fold = [this](SDL_JoystickID instanceId, Kind kind, int index, std::int32_t value) {
-        if (SdlGameInputDevice *device = reportingDevice(instanceId))
-            device->fold(kind, index, value);
+    using Type = SdlGameInputElement::Type;
+    const auto fold = [this](const auto &event, Type kind, int index, std::int32_t value) {
+        if (SdlGameInputDevice *device = reportingDevice(event.which))
+            device->fold(kind, index, value, event.timestamp);
     };
     SDL_Event events[128];
     bool devicesChanged = false;
@@ -458,14 +540,14 @@ void SdlGameInputManager::drainEvents()
         for (const SDL_Event &event : std::span(events, static_cast<std::size_t>(count))) {
             switch (event.type) {
             case SDL_JOYAXISMOTION:
-                fold(event.jaxis.which, Kind::Axis, event.jaxis.axis, event.jaxis.value);
+                fold(event.jaxis, Type::Axis, event.jaxis.axis, event.jaxis.value);
                 break;
             case SDL_JOYBUTTONDOWN:
             case SDL_JOYBUTTONUP:
-                fold(event.jbutton.which, Kind::Button, event.jbutton.button, event.jbutton.state);
+                fold(event.jbutton, Type::Button, event.jbutton.button, event.jbutton.state);
                 break;
             case SDL_JOYHATMOTION:
-                fold(event.jhat.which, Kind::Hat, event.jhat.hat, event.jhat.value);
+                fold(event.jhat, Type::Hat, event.jhat.hat, event.jhat.value);
                 break;
             case SDL_JOYDEVICEADDED:
             case SDL_JOYDEVICEREMOVED:
@@ -476,6 +558,9 @@ void SdlGameInputManager::drainEvents()
             }
         }
     }
+    const std::uint32_t now = SDL_GetTicks();
+    for (const auto &device : devices_)
+        device->settleSticks(now);
     if (devicesChanged)
         followDevices();
 }

@@ -1,8 +1,16 @@
 target_sources(quillomat_core PRIVATE
     tester/DeviceReport.cpp
     tester/DeviceReport.h
+    tester/DeviceViews.cpp
+    tester/DeviceViews.h
+    tester/DeviceWindow.cpp
+    tester/DeviceWindow.h
+    tester/ElementReach.cpp
+    tester/ElementReach.h
     tester/MainWindow.cpp
     tester/MainWindow.h
+    tester/RangeBarDelegate.cpp
+    tester/RangeBarDelegate.h
 )
 
 # The game input service over SDL: the Qt plugin "quillomat-sdl", which the
@@ -11,6 +19,8 @@ add_library(quillomat-sdl MODULE
     tester/SdlGameInput.cpp
     tester/SdlGameInput.h
     tester/SdlGameInputPlugin.cpp
+    tester/StickGauge.cpp
+    tester/StickGauge.h
 )
 target_include_directories(quillomat-sdl PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(quillomat-sdl PRIVATE Qt6::Core SDL2::SDL2)

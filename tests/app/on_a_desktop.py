@@ -91,8 +91,7 @@ with window_manager():
     # window manager passes on to it.
     with Helper("xcompmgr"), Program(binary) as program:
         window = program.dismiss_sheet()
-        press(window, "alt")
-        press(window, "Right", *["Down"] * 7, "Return")  # Help, About...
+        press(window, "alt+h", "a")  # Help, About...
         about = wait_for(lambda: [w for w in program.windows("window") if w != window], "About")[0]
         levels = [0]
         deadline = time.monotonic() + 3

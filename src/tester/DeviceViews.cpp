@@ -1,0 +1,301 @@
+#include "tester/DeviceViews.h"
+
+#include "base/LocalizedText.h"
+#include "base/ValueText.h"
+#include "tester/RangeBarDelegate.h"
+
+#include <QAccessibleWidget>
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// A screen reader reads a readout's reading as its description, asked for
+// when it reads it: nothing is announced at each frame.
+class AccessibleReadout final : public QAccessibleWidget {
+public:
+    explicit AccessibleReadout(Readout *readout)
+        : QAccessibleWidget(readout, QAccessible::Graphic)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description)
+            return static_cast<const Readout *>(widget())->reading();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleReadout(const QString &, QObject *object)
+{
+    if (auto *readout = qobject_cast<Readout *>(object))
+        return new AccessibleReadout(readout);
+    return nullptr;
+}
+
+QString percentText(float fraction)
+{
+    if (fraction < 0)
+        return DeviceWindowText::NotMeasuredText.text();
+    return QLocale().toString(fraction * 100.0, 'f', 1) + QLocale().percent();
+}
+
+QString directionsText(std::uint32_t bits, const LocalizedTextConstant &nothing)
+{
+    static constexpr const LocalizedTextConstant *directions[] = {
+        &DeviceWindowText::UpText, &DeviceWindowText::RightText, &DeviceWindowText::DownText,
+        &DeviceWindowText::LeftText};
+    QStringList named;
+    for (std::size_t bit = 0; bit < std::size(directions); ++bit) {
+        if (bits & (1u << bit))
+            named << directions[bit]->text();
+    }
+    return named.isEmpty() ? nothing.text() : named.join(QStringLiteral(", "));
+}
+
+QColor colour(const QWidget *widget, QPalette::ColorRole role)
+{
+    return widget->palette().color(role);
+}
+
+} // namespace
+
+Readout::Readout(const QString &name, QWidget *parent)
+    : QWidget(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleReadout);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setAccessibleName(name);
+    setToolTip(name);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Readout::paintFocus(QPainter &painter) const
+{
+    if (!hasFocus())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour(this, QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+StickView::StickView(const QString &name, QWidget *parent)
+    : Readout(name, parent)
+{
+    setFixedSize(200, 200);
+}
+
+bool StickView::show(const GameInputStick &stick)
+{
+    if (stick.x == stick_.x && stick.y == stick_.y && stick.outline == stick_.outline &&
+        stick.circularityError == stick_.circularityError &&
+        stick.restOffset == stick_.restOffset && stick.reportsPerSecond == stick_.reportsPerSecond)
+        return false;
+    if (stick.outline != stick_.outline) {
+        // The outline through every direction reached, broken where one was not.
+        outline_ = QPainterPath();
+        bool drawing = false;
+        for (int direction = 0; direction <= 360; ++direction) {
+            const float reach = stick.outline[static_cast<std::size_t>(direction % 360)];
+            if (reach <= 0) {
+                drawing = false;
+                continue;
+            }
+            const double angle = (direction % 360 + 0.5) * std::numbers::pi / 180;
+            const QPointF point(reach * std::cos(angle), -reach * std::sin(angle));
+            // A direction reached alone shows as a dot.
+            if (!drawing)
+                outline_.moveTo(point);
+            outline_.lineTo(point);
+            drawing = true;
+        }
+    }
+    stick_ = stick;
+    update();
+    return true;
+}
+
+QStringList StickView::figures() const
+{
+    const auto with = [](const LocalizedTextConstant &text, const QString &value) {
+        return text.text().replace(QLatin1String("%VALUE%"), value);
+    };
+    const QString rate = stick_.reportsPerSecond > 0
+                             ? QLocale().toString(std::lround(stick_.reportsPerSecond))
+                             : DeviceWindowText::NotMeasuredText.text();
+    return {with(DeviceWindowText::CircularityText, percentText(stick_.circularityError)),
+            with(DeviceWindowText::RestOffsetText, percentText(stick_.restOffset)),
+            with(DeviceWindowText::ReportRateText, rate)};
+}
+
+QString StickView::reading() const
+{
+    return figures().join(QStringLiteral(", "));
+}
+
+void StickView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour(this, QPalette::Base));
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Full deflection on both axes at once, a square gate's corner, fits too.
+    const double radius = (width() / 2.0 - 4) / std::numbers::sqrt2;
+    const QPointF centre = QRectF(rect()).center();
+    painter.setPen(QPen(colour(this, QPalette::Mid), 1));
+    painter.drawLine(QPointF(centre.x() - radius, centre.y()),
+                     QPointF(centre.x() + radius, centre.y()));
+    painter.drawLine(QPointF(centre.x(), centre.y() - radius),
+                     QPointF(centre.x(), centre.y() + radius));
+    painter.drawEllipse(centre, radius, radius);
+    painter.save();
+    painter.translate(centre);
+    painter.scale(radius, radius);
+    painter.setPen(QPen(colour(this, QPalette::Highlight), 2.0 / radius, Qt::SolidLine,
+                        Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(outline_);
+    painter.restore();
+    const QPointF at = centre + QPointF(stick_.x, stick_.y) * (radius / 32767);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour(this, QPalette::Text));
+    painter.drawEllipse(at, 4, 4);
+    paintFocus(painter);
+}
+
+AxisBar::AxisBar(const QString &name, QWidget *parent)
+    : Readout(name, parent)
+{
+    setMinimumSize(160, 20);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+bool AxisBar::show(std::int32_t now, double minimum, double maximum)
+{
+    if (now == now_ && minimum == minimum_ && maximum == maximum_)
+        return false;
+    now_ = now;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    update();
+    return true;
+}
+
+QString AxisBar::reading() const
+{
+    return DeviceWindowText::AxisReading.text()
+        .replace(QLatin1String("%NOW%"), ValueText::integerText(now_))
+        .replace(QLatin1String("%MINIMUM%"), ValueText::realText(minimum_))
+        .replace(QLatin1String("%MAXIMUM%"), ValueText::realText(maximum_));
+}
+
+void AxisBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRectF bar = QRectF(rect()).adjusted(1, 1, -1, -1);
+    painter.fillRect(bar, colour(this, QPalette::Base));
+    const auto at = [&bar](double value) {
+        return bar.left() + (std::clamp(value, -32768.0, 32767.0) + 32768) / 65535 * bar.width();
+    };
+    painter.fillRect(
+        QRectF(at(minimum_), bar.top(), std::max(at(maximum_) - at(minimum_), 2.0), bar.height()),
+        RangeBarDelegate::spanColour(palette()));
+    painter.fillRect(QRectF(at(now_) - 1.5, bar.top(), 3, bar.height()),
+                     colour(this, QPalette::Highlight));
+    painter.setPen(colour(this, QPalette::Text));
+    painter.drawText(bar.adjusted(4, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                     ValueText::integerText(now_));
+    painter.setPen(colour(this, QPalette::Mid));
+    painter.drawRect(bar);
+    paintFocus(painter);
+}
+
+ButtonLamp::ButtonLamp(const QString &name, int number, QWidget *parent)
+    : Readout(name, parent)
+    , number_(number)
+{
+    setFixedSize(30, 30);
+}
+
+bool ButtonLamp::show(bool pressed, bool pressedBefore)
+{
+    if (pressed == pressed_ && pressedBefore == pressedBefore_)
+        return false;
+    pressed_ = pressed;
+    pressedBefore_ = pressedBefore;
+    update();
+    return true;
+}
+
+QString ButtonLamp::reading() const
+{
+    return (pressed_         ? DeviceWindowText::PressedText
+            : pressedBefore_ ? DeviceWindowText::PressedBeforeText
+                             : DeviceWindowText::NeverPressedText)
+        .text();
+}
+
+void ButtonLamp::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF lamp = QRectF(rect()).adjusted(3, 3, -3, -3);
+    painter.setBrush(colour(this, pressed_ ? QPalette::Highlight : QPalette::Base));
+    painter.setPen(
+        QPen(colour(this, pressed_ || pressedBefore_ ? QPalette::Highlight : QPalette::Mid), 2));
+    painter.drawEllipse(lamp);
+    QFont small = font();
+    small.setPixelSize(10);
+    painter.setFont(small);
+    painter.setPen(colour(this, pressed_ ? QPalette::HighlightedText : QPalette::Text));
+    painter.drawText(lamp, Qt::AlignCenter, QString::number(number_));
+    paintFocus(painter);
+}
+
+HatCross::HatCross(const QString &name, QWidget *parent)
+    : Readout(name, parent)
+{
+    setFixedSize(54, 54);
+}
+
+bool HatCross::show(std::uint32_t now, std::uint32_t seen)
+{
+    if (now == now_ && seen == seen_)
+        return false;
+    now_ = now;
+    seen_ = seen;
+    update();
+    return true;
+}
+
+QString HatCross::reading() const
+{
+    return DeviceWindowText::HatReading.text()
+        .replace(QLatin1String("%NOW%"), directionsText(now_, DeviceWindowText::CentredText))
+        .replace(QLatin1String("%SEEN%"), directionsText(seen_, DeviceWindowText::NoneText));
+}
+
+void HatCross::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const double arm = width() / 3.0;
+    // Up, right, down, left, as the direction bits count.
+    const QRectF arms[] = {{arm, 2, arm, arm - 2},
+                           {2 * arm, arm, arm - 2, arm},
+                           {arm, 2 * arm, arm, arm - 2},
+                           {2, arm, arm - 2, arm}};
+    for (std::size_t bit = 0; bit < std::size(arms); ++bit) {
+        const bool pointing = now_ & (1u << bit);
+        const bool pointed = seen_ & (1u << bit);
+        painter.setBrush(colour(this, pointing ? QPalette::Highlight : QPalette::Base));
+        painter.setPen(
+            QPen(colour(this, pointing || pointed ? QPalette::Highlight : QPalette::Mid), 2));
+        painter.drawRect(arms[bit].adjusted(1, 1, -1, -1));
+    }
+    paintFocus(painter);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "base/SingleInstance.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class AxisBar;
+class ButtonLamp;
+class GameInputDevice;
+class HatCross;
+class MainWindow;
+class QLabel;
+class QScrollArea;
+class QTimer;
+class StickView;
+
+// The device picked in the tester window, drawn: its sticks with the
+// outline of where they went and their figures, its other axes as bars, its
+// buttons as lamps and its hats as crosses. It follows the tester's popup,
+// and is drawn often while the device moves, seldom while it rests. Made
+// when first opened; Escape closes it.
+class DeviceWindow final : public QWidget, public SingleInstance<DeviceWindow> {
+    Q_OBJECT
+
+public:
+    // Shows the Device window over the tester window, made when there is none.
+    static DeviceWindow *showFor(MainWindow *tester);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    explicit DeviceWindow(MainWindow *tester);
+
+    // Builds the parts of the device now picked.
+    void followPickedDevice();
+    void addSticks(QWidget *content, std::vector<bool> &inStick);
+    // Brings every part up to date, and sets when the next frame comes.
+    void frame();
+
+    MainWindow *tester_;
+    GameInputDevice *device_ = nullptr;
+    QLabel *deviceName_ = nullptr;
+    QScrollArea *scrollArea_ = nullptr;
+    QTimer *frameTimer_ = nullptr;
+    int calmFrames_ = 0;
+
+    struct Stick {
+        int index;
+        StickView *view;
+        QLabel *figures;
+    };
+    std::vector<Stick> sticks_;
+    // Each part with the index of its element.
+    std::vector<std::pair<AxisBar *, int>> axes_;
+    std::vector<std::pair<ButtonLamp *, int>> buttons_;
+    std::vector<std::pair<HatCross *, int>> hats_;
+};
