@@ -22,8 +22,10 @@ run: build
 demo: build
 	./$(BUILD_DIR)/quillomat-demo
 
+# Most tests of the real program wait on it, its desktop or its demo pad: one
+# test more than there are cores keeps the cores busy.
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$$(( $(JOBS) + 1 ))
 ifeq ($(SANITIZE),1)
 	$(MAKE) build-sanitize
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS) -LE nosanitize

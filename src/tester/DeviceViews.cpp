@@ -7,8 +7,10 @@
 #include <QAccessibleWidget>
 #include <QLocale>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -62,6 +64,21 @@ QColor colour(const QWidget *widget, QPalette::ColorRole role)
     return widget->palette().color(role);
 }
 
+// Where each whole degree of direction points, through its middle: the
+// outline's corners, on a circle of radius 1 (Y upwards).
+const std::array<QPointF, 360> &directions()
+{
+    static const std::array<QPointF, 360> table = [] {
+        std::array<QPointF, 360> unit;
+        for (std::size_t degree = 0; degree < unit.size(); ++degree) {
+            const double angle = (degree + 0.5) * std::numbers::pi / 180;
+            unit[degree] = {std::cos(angle), std::sin(angle)};
+        }
+        return unit;
+    }();
+    return table;
+}
+
 } // namespace
 
 Readout::Readout(const QString &name, QWidget *parent)
@@ -72,6 +89,7 @@ Readout::Readout(const QString &name, QWidget *parent)
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+    setObjectName(name);
     setAccessibleName(name);
     setToolTip(name);
     setFocusPolicy(Qt::TabFocus);
@@ -89,6 +107,7 @@ void Readout::paintFocus(QPainter &painter) const
 StickView::StickView(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(200, 200);
 }
 
@@ -98,25 +117,8 @@ bool StickView::show(const GameInputStick &stick)
         stick.circularityError == stick_.circularityError &&
         stick.restOffset == stick_.restOffset && stick.reportsPerSecond == stick_.reportsPerSecond)
         return false;
-    if (stick.outline != stick_.outline) {
-        // The outline through every direction reached, broken where one was not.
-        outline_ = QPainterPath();
-        bool drawing = false;
-        for (int direction = 0; direction <= 360; ++direction) {
-            const float reach = stick.outline[static_cast<std::size_t>(direction % 360)];
-            if (reach <= 0) {
-                drawing = false;
-                continue;
-            }
-            const double angle = (direction % 360 + 0.5) * std::numbers::pi / 180;
-            const QPointF point(reach * std::cos(angle), -reach * std::sin(angle));
-            // A direction reached alone shows as a dot.
-            if (!drawing)
-                outline_.moveTo(point);
-            outline_.lineTo(point);
-            drawing = true;
-        }
-    }
+    if (stick.outline != stick_.outline)
+        picture_ = QPixmap();
     stick_ = stick;
     update();
     return true;
@@ -142,35 +144,57 @@ QString StickView::reading() const
 
 void StickView::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), colour(this, QPalette::Base));
-    painter.setRenderHint(QPainter::Antialiasing);
     // Full deflection on both axes at once, a square gate's corner, fits too.
     const double radius = (width() / 2.0 - 4) / std::numbers::sqrt2;
     const QPointF centre = QRectF(rect()).center();
-    painter.setPen(QPen(colour(this, QPalette::Mid), 1));
-    painter.drawLine(QPointF(centre.x() - radius, centre.y()),
-                     QPointF(centre.x() + radius, centre.y()));
-    painter.drawLine(QPointF(centre.x(), centre.y() - radius),
-                     QPointF(centre.x(), centre.y() + radius));
-    painter.drawEllipse(centre, radius, radius);
-    painter.save();
-    painter.translate(centre);
-    painter.scale(radius, radius);
-    painter.setPen(QPen(colour(this, QPalette::Highlight), 2.0 / radius, Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(outline_);
-    painter.restore();
-    const QPointF at = centre + QPointF(stick_.x, stick_.y) * (radius / 32767);
+    if (picture_.size() != size() * devicePixelRatioF()) {
+        picture_ = QPixmap(size() * devicePixelRatioF());
+        picture_.setDevicePixelRatio(devicePixelRatioF());
+        picture_.fill(colour(this, QPalette::Base));
+        QPainter picture(&picture_);
+        picture.setRenderHint(QPainter::Antialiasing);
+        picture.setPen(QPen(colour(this, QPalette::Mid), 1));
+        picture.drawLine(QPointF(centre.x() - radius, centre.y()),
+                         QPointF(centre.x() + radius, centre.y()));
+        picture.drawLine(QPointF(centre.x(), centre.y() - radius),
+                         QPointF(centre.x(), centre.y() + radius));
+        picture.drawEllipse(centre, radius, radius);
+        // The outline through every direction reached, broken where one was
+        // not; a direction reached alone shows as a dot.
+        QPainterPath outline;
+        bool drawing = false;
+        for (int direction = 0; direction <= 360; ++direction) {
+            const auto index = static_cast<std::size_t>(direction % 360);
+            const float reach = stick_.outline[index];
+            if (reach <= 0) {
+                drawing = false;
+                continue;
+            }
+            const QPointF point =
+                centre +
+                QPointF(directions()[index].x(), -directions()[index].y()) * (reach * radius);
+            if (!drawing)
+                outline.moveTo(point);
+            outline.lineTo(point);
+            drawing = true;
+        }
+        picture.setPen(
+            QPen(colour(this, QPalette::Highlight), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        picture.drawPath(outline);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour(this, QPalette::Text));
-    painter.drawEllipse(at, 4, 4);
+    painter.drawEllipse(centre + QPointF(stick_.x, stick_.y) * (radius / 32767), 4, 4);
     paintFocus(painter);
 }
 
 AxisBar::AxisBar(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 20);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -197,8 +221,8 @@ QString AxisBar::reading() const
 void AxisBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRectF bar = QRectF(rect()).adjusted(1, 1, -1, -1);
-    painter.fillRect(bar, colour(this, QPalette::Base));
+    const QRectF bar = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.fillRect(rect(), colour(this, QPalette::Base));
     const auto at = [&bar](double value) {
         return bar.left() + (std::clamp(value, -32768.0, 32767.0) + 32768) / 65535 * bar.width();
     };
@@ -217,9 +241,13 @@ void AxisBar::paintEvent(QPaintEvent *)
 
 ButtonLamp::ButtonLamp(const QString &name, int number, QWidget *parent)
     : Readout(name, parent)
-    , number_(number)
+    , number_(QString::number(number))
 {
     setFixedSize(30, 30);
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
+    number_.prepare({}, small);
 }
 
 bool ButtonLamp::show(bool pressed, bool pressedBefore)
@@ -249,11 +277,9 @@ void ButtonLamp::paintEvent(QPaintEvent *)
     painter.setPen(
         QPen(colour(this, pressed_ || pressedBefore_ ? QPalette::Highlight : QPalette::Mid), 2));
     painter.drawEllipse(lamp);
-    QFont small = font();
-    small.setPixelSize(10);
-    painter.setFont(small);
     painter.setPen(colour(this, pressed_ ? QPalette::HighlightedText : QPalette::Text));
-    painter.drawText(lamp, Qt::AlignCenter, QString::number(number_));
+    painter.drawStaticText(
+        lamp.center() - QPointF(number_.size().width(), number_.size().height()) / 2, number_);
     paintFocus(painter);
 }
 

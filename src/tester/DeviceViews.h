@@ -2,7 +2,8 @@
 
 #include "base/GameInput.h"
 
-#include <QPainterPath>
+#include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 
 #include <cstdint>
@@ -41,7 +42,9 @@ protected:
 
 private:
     GameInputStick stick_;
-    QPainterPath outline_;
+    // The picture but for the present position, drawn again only when the
+    // outline changes.
+    QPixmap picture_;
 };
 
 // An axis as a bar over its whole scale: the range reached and the present
@@ -76,7 +79,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int number_;
+    QStaticText number_;
     bool pressed_ = false;
     bool pressedBefore_ = false;
 };

@@ -21,9 +21,9 @@
 
 namespace {
 
-// Frames while the device moves (40 a second), and while it rests: no more
+// Frames while the device moves (33 a second), and while it rests: no more
 // often than the tester's list.
-constexpr int movingFrameMs = 25;
+constexpr int movingFrameMs = 30;
 constexpr int restingFrameMs = 100;
 constexpr int calmFramesBeforeRest = 8;
 // A device names its elements: a long name is cut, so that it never makes
@@ -76,9 +76,9 @@ DeviceWindow::DeviceWindow(MainWindow *tester)
 
     frameTimer_ = new QTimer(this);
     frameTimer_->setTimerType(Qt::PreciseTimer);
-    frameTimer_->setSingleShot(true);
     connect(frameTimer_, &QTimer::timeout, this, &DeviceWindow::frame);
     connect(tester, &MainWindow::pickedDeviceChanged, this, &DeviceWindow::followPickedDevice);
+    connect(tester, &MainWindow::ticked, this, &DeviceWindow::followTick);
     followPickedDevice();
 
     const QRect available = tester->screen()->availableGeometry();
@@ -98,6 +98,7 @@ void DeviceWindow::followPickedDevice()
     auto *layout = new QVBoxLayout(content);
     if (!device_) {
         auto *none = new QLabel(DeviceWindowText::NoDeviceText.text(), content);
+        none->setObjectName(QStringLiteral("NoDevice"));
         none->setTextFormat(Qt::PlainText);
         layout->addWidget(none);
     } else {
@@ -117,6 +118,7 @@ void DeviceWindow::followPickedDevice()
                 if (!axes)
                     axes = new QGridLayout(section(content, DeviceWindowText::AxesTitle));
                 auto *label = new QLabel(elided(content, name));
+                label->setObjectName(QStringLiteral("AxisName"));
                 label->setTextFormat(Qt::PlainText);
                 auto *bar = new AxisBar(name, content);
                 label->setBuddy(bar);
@@ -154,8 +156,32 @@ void DeviceWindow::followPickedDevice()
     }
     layout->addStretch();
     scrollArea_->setWidget(content);
+    reaches_.assign(device_ ? static_cast<std::size_t>(std::max(0, device_->ElementCount())) : 0,
+                    {});
+    connected_ = !device_ || device_->Connected();
+    showDeviceName();
+    followTick();
     calmFrames_ = 0;
     frame();
+}
+
+void DeviceWindow::showDeviceName()
+{
+    const QString name = elided(this, tester_->pickedDeviceName());
+    deviceName_->setText(connected_ ? name
+                                    : DeviceReport::withDeviceName(
+                                          MainWindowText::DisconnectedDeviceText.text(), name));
+}
+
+void DeviceWindow::followTick()
+{
+    for (std::size_t index = 0; index < reaches_.size(); ++index)
+        reaches_[index] = tester_->reach(static_cast<int>(index));
+    for (const Stick &stick : sticks_) {
+        const QString figures = stick.view->figures().join(QLatin1Char('\n'));
+        if (stick.figures->text() != figures)
+            stick.figures->setText(figures);
+    }
 }
 
 void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
@@ -180,11 +206,14 @@ void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
                 : DeviceWindowText::StickName.text().replace(QLatin1String("%NUMBER%"),
                                                              QString::number(index + 1));
         auto *title = new QLabel(name, box);
+        title->setObjectName(QStringLiteral("StickName"));
         auto *view = new StickView(name, box);
         title->setBuddy(view);
         auto *figures = new QLabel(box);
+        figures->setObjectName(QStringLiteral("StickFigures"));
         figures->setTextFormat(Qt::PlainText);
         auto *clear = new QPushButton(DeviceWindowText::ClearStickCaption.text(), box);
+        clear->setObjectName(QStringLiteral("ClearStick"));
         clear->setAccessibleName(DeviceWindowText::ClearStickCaption.text() + QLatin1String(": ") +
                                  name);
         clear->setAccessibleDescription(DeviceWindowText::ClearStickDescription.text());
@@ -192,7 +221,10 @@ void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
             if (device_)
                 device_->ClearStick(index);
             frame();
+            followTick();
         });
+        view->show(stick);
+        figures->setText(view->figures().join(QLatin1Char('\n')));
         layout->addWidget(title, 0, index);
         layout->addWidget(view, 1, index);
         layout->addWidget(figures, 2, index);
@@ -200,6 +232,7 @@ void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
         sticks_.push_back({index, view, figures});
     }
     auto *note = new QLabel(DeviceWindowText::StickNoteText.text(), box);
+    note->setObjectName(QStringLiteral("StickNote"));
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
     QFont small = note->font();
@@ -212,42 +245,42 @@ void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
 void DeviceWindow::frame()
 {
     bool moved = false;
-    QString name = elided(this, tester_->pickedDeviceName());
     if (device_) {
-        if (!device_->Connected())
-            name =
-                DeviceReport::withDeviceName(MainWindowText::DisconnectedDeviceText.text(), name);
+        if (device_->Connected() != connected_) {
+            connected_ = !connected_;
+            showDeviceName();
+        }
         for (const Stick &stick : sticks_) {
             GameInputStick reading;
-            if (device_->ReadStick(stick.index, reading) && stick.view->show(reading)) {
-                stick.figures->setText(stick.view->figures().join(QLatin1Char('\n')));
-                moved = true;
-            }
+            moved =
+                (device_->ReadStick(stick.index, reading) && stick.view->show(reading)) || moved;
         }
         const auto present = [this](int index) {
             const GameInputElement *element = device_->Element(index);
             return element ? element->Value() : 0;
         };
+        const auto reach = [this](int index) {
+            return reaches_[static_cast<std::size_t>(index)];
+        };
         for (const auto &[bar, index] : axes_) {
             const std::int32_t now = present(index);
-            const MainWindow::Reach reach = tester_->reach(index);
-            moved = bar->show(now, std::min<double>(reach.minimum, now),
-                              std::max<double>(reach.maximum, now)) ||
+            moved = bar->show(now, std::min<double>(reach(index).minimum, now),
+                              std::max<double>(reach(index).maximum, now)) ||
                     moved;
         }
         for (const auto &[lamp, index] : buttons_) {
             const std::int32_t now = present(index);
-            moved = lamp->show(now != 0, now != 0 || tester_->reach(index).maximum >= 1) || moved;
+            moved = lamp->show(now != 0, now != 0 || reach(index).maximum >= 1) || moved;
         }
         for (const auto &[cross, index] : hats_) {
             const auto now = static_cast<std::uint32_t>(present(index));
-            moved = cross->show(now, now | tester_->reach(index).seenBits) || moved;
+            moved = cross->show(now, now | reach(index).seenBits) || moved;
         }
     }
-    if (deviceName_->text() != name)
-        deviceName_->setText(name);
     calmFrames_ = moved ? 0 : calmFrames_ + 1;
-    frameTimer_->start(calmFrames_ < calmFramesBeforeRest ? movingFrameMs : restingFrameMs);
+    const int interval = calmFrames_ < calmFramesBeforeRest ? movingFrameMs : restingFrameMs;
+    if (!frameTimer_->isActive() || frameTimer_->interval() != interval)
+        frameTimer_->start(interval);
 }
 
 void DeviceWindow::closeEvent(QCloseEvent *event)

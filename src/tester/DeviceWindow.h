@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/SingleInstance.h"
+#include "tester/MainWindow.h"
 
 #include <QWidget>
 
@@ -10,7 +11,6 @@ class AxisBar;
 class ButtonLamp;
 class GameInputDevice;
 class HatCross;
-class MainWindow;
 class QLabel;
 class QScrollArea;
 class QTimer;
@@ -40,9 +40,16 @@ private:
     void addSticks(QWidget *content, std::vector<bool> &inStick);
     // Brings every part up to date, and sets when the next frame comes.
     void frame();
+    // What changes only with the tester's list: how far the elements went,
+    // and the sticks' figures in numbers.
+    void followTick();
+    // The device's name, and whether it is unplugged.
+    void showDeviceName();
 
     MainWindow *tester_;
     GameInputDevice *device_ = nullptr;
+    bool connected_ = true;
+    std::vector<MainWindow::Reach> reaches_;
     QLabel *deviceName_ = nullptr;
     QScrollArea *scrollArea_ = nullptr;
     QTimer *frameTimer_ = nullptr;

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -276,6 +277,7 @@ void MainWindow::followDevices()
 
 void MainWindow::MainPopupMenu_Change()
 {
+    const auto announce = qScopeGuard([this] { emit pickedDeviceChanged(); });
     deviceElement_.clear();
     mainListBox_->clear();
 
@@ -313,7 +315,6 @@ void MainWindow::MainPopupMenu_Change()
         rows.append(row);
     }
     mainListBox_->addTopLevelItems(rows);
-    emit pickedDeviceChanged();
 }
 
 GameInputDevice *MainWindow::pickedDevice() const
@@ -361,7 +362,6 @@ void MainWindow::MainTimer_Action()
     followDevices();
     // Min and Max take in every value reported since the last tick, however
     // short it lasted; Now is the value at the tick.
-    bool moved = false;
     for (std::size_t index = 0; index < deviceElement_.size(); ++index) {
         QTreeWidgetItem *row = mainListBox_->topLevelItem(static_cast<int>(index));
         if (!row)
@@ -374,16 +374,17 @@ void MainWindow::MainTimer_Action()
         const double minimum = std::min(lowest, shownMinimum);
         row->setText(1, ValueText::realText(minimum));
         const QString now = ValueText::realText(ValueText::narrowTo16Bits(sample.now));
-        moved = moved || minimum != shownMinimum || now != row->text(2);
+        bool moved = minimum != shownMinimum || now != row->text(2);
         row->setText(2, now);
         const double shownMaximum = ValueText::leadingNumber(row->text(3));
         const double maximum = std::max(highest, shownMaximum);
         row->setText(3, ValueText::realText(maximum));
         moved = followReach(row, minimum, maximum, sample.bits) || moved || maximum != shownMaximum;
+        // The row's range bar lies across its three value cells: drawn again whole.
+        if (moved)
+            mainListBox_->viewport()->update(mainListBox_->visualItemRect(row));
     }
-    // A row's range bar lies across its three value cells: drawn again whole.
-    if (moved)
-        mainListBox_->viewport()->update();
+    emit ticked();
 }
 
 void MainWindow::SavePushButton_Action()

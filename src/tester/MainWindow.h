@@ -46,6 +46,8 @@ public:
 signals:
     // Another device (or none) is picked: the list starts over.
     void pickedDeviceChanged();
+    // The list has taken in the values of a sampling tick.
+    void ticked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -454,8 +454,8 @@ void SdlGameInputDevice::open()
             SDL_JoystickGetHat(joystick_, hat)));
 
     // The sticks the mapping names; without one, axes 0 and 1, then 2 and 3.
-    const auto addStick = [this](GameInputStick::Side side, int xAxis, int yAxis) {
-        if (xAxis >= 0 && yAxis >= 0 && xAxis != yAxis)
+    const auto addStick = [this, axes](GameInputStick::Side side, int xAxis, int yAxis) {
+        if (xAxis >= 0 && yAxis >= 0 && xAxis < axes && yAxis < axes && xAxis != yAxis)
             sticks_.push_back({side, xAxis, yAxis,
                                StickGauge(SDL_JoystickGetAxis(joystick_, xAxis),
                                           SDL_JoystickGetAxis(joystick_, yAxis), SDL_GetTicks())});

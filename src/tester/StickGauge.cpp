@@ -1,8 +1,10 @@
 #include "tester/StickGauge.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -16,6 +18,18 @@ constexpr double widestTurn = 60 * degree;
 // Reports further apart than this belong to two movements.
 constexpr std::uint32_t movementGapMs = 100;
 constexpr std::uint32_t rateWindowMs = 1000;
+
+// Where the middle of each whole degree of direction points (Y upwards).
+const std::array<std::pair<double, double>, 360> &directions()
+{
+    static const std::array<std::pair<double, double>, 360> table = [] {
+        std::array<std::pair<double, double>, 360> unit;
+        for (std::size_t index = 0; index < unit.size(); ++index)
+            unit[index] = {std::cos((index + 0.5) * degree), std::sin((index + 0.5) * degree)};
+        return unit;
+    }();
+    return table;
+}
 
 int degreeOf(double x, double y)
 {
@@ -104,8 +118,7 @@ void StickGauge::takeIn()
         for (int direction = (from + step) % 360; direction != to;
              direction = (direction + step) % 360) {
             // Where the ray through the middle of this degree meets the line.
-            const double rayX = std::cos((direction + 0.5) * degree);
-            const double rayY = std::sin((direction + 0.5) * degree);
+            const auto [rayX, rayY] = directions()[static_cast<std::size_t>(direction)];
             const double across = rayX * alongY - rayY * alongX;
             if (across != 0)
                 reach(direction, static_cast<float>((lastX_ * alongY - lastY_ * alongX) / across));

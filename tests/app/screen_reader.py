@@ -10,7 +10,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
 from desktop import Program, check, finish, press, wait_for  # noqa: E402
-from accessibility import Atspi, ScreenReader, descendants, find, pump  # noqa: E402
+from accessibility import Atspi, ScreenReader, click, descendants, find, pump  # noqa: E402
 
 events = []
 
@@ -53,7 +53,7 @@ with ScreenReader() as reader, Program(sys.argv[1]) as program:
     check(said.startswith('About Quillomat: Quillomat 1.0. Developed by "Brindlecove'),
           f"the About box, as it appears: {said}")
     # What shows after it keeps its own roles.
-    press(window, "alt+h", "p")
+    click(find(app, "menu item", "Preferences..."))
     sheet = wait_for(lambda: find(app, "dialog", "Preferences"), "Preferences")
     roles = sorted(f"{control.get_role_name()} {control.get_name()}"
                    for control in descendants(sheet) if control.get_name())

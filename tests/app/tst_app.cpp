@@ -1,3 +1,4 @@
+#include "VirtualJoystick.h"
 #include "about/AboutWindow.h"
 #include "app/ExceptionReport.h"
 #include "app/InstructionsWindow.h"
@@ -7,6 +8,7 @@
 #include "base/WebsiteUrl.h"
 #include "prefs/PreferencesWindow.h"
 #include "support/TestApp.h"
+#include "tester/DeviceWindow.h"
 #include "tester/MainWindow.h"
 
 #include <QLibraryInfo>
@@ -92,6 +94,16 @@ QStringList clippedTexts(const QWidget *window)
     return clipped;
 }
 
+// The Device window over `tester`, for a pad with a part of each kind.
+DeviceWindow *deviceWindowOfAPad(MainWindow *tester)
+{
+    auto *popup = tester->findChild<QComboBox *>("MainPopupMenu");
+    if (!QTest::qWaitFor([popup] { return popup->count() > 0; }))
+        qWarning("no pad offered");
+    popup->setCurrentIndex(0);
+    return DeviceWindow::showFor(tester);
+}
+
 } // namespace
 
 // The application shell: menu bar and commands, messages, the instructions
@@ -111,6 +123,7 @@ private slots:
     {
         QCOMPARE(describeItems("Edit"), "EditCut|&Cut|Ctrl+X, EditCopy|C&opy|Ctrl+C, "
                                         "EditPaste|&Paste|Ctrl+V, EditClear|C&lear|");
+        QCOMPARE(describeItems("View"), "ViewDevice|&Device window|Ctrl+D");
         QCOMPARE(describeItems("Help"),
                  "HelpWebsite|&Go to the website...|, HelpContact|&Contact us...|, "
                  "HelpDocumentation|&Read the documentation...|, "
@@ -137,6 +150,8 @@ private slots:
                                << "AboutWindow in -";
         QTest::newRow("preferences, over the tester window") << "ApplePreferences"
                                                              << "PreferencesWindow in MainWindow";
+        QTest::newRow("device window, the tester's") << "ViewDevice"
+                                                     << "DeviceWindow in MainWindow";
     }
     void menuCommands()
     {
@@ -435,14 +450,16 @@ private slots:
         }
         QVERIFY2(clashes.isEmpty(),
                  qPrintable("no access key of their own: " + clashes.join(", ")));
+        VirtualJoystick pad({"Pad", 5, 3, 1});
         MainWindow *tester = MainWindow::instance();
         tester->show();
+        DeviceWindow *device = deviceWindowOfAPad(tester);
         std::unique_ptr<InstructionsWindow> instructions(InstructionsWindow::instance());
         PreferencesWindow::showWithin(tester);
         std::unique_ptr<AboutWindow> about(AboutWindow::instance());
         QStringList clipped;
         for (QWidget *window : QList<QWidget *>{tester, instructions.get(), about.get(),
-                                                tester->findChild<PreferencesWindow *>()}) {
+                                                tester->findChild<PreferencesWindow *>(), device}) {
             window->ensurePolished();
             clipped += clippedTexts(window);
         }
@@ -454,6 +471,7 @@ private slots:
     // control that has the keyboard focus shows it.
     void theKeyboardReachesEverythingVisibly()
     {
+        VirtualJoystick pad({"Pad", 5, 3, 1});
         MainWindow *tester = MainWindow::instance();
         tester->show();
         QVERIFY(QTest::qWaitForWindowActive(tester));
@@ -490,6 +508,8 @@ private slots:
         instructions.reset();
         PreferencesWindow::showWithin(tester);
         look(tester->findChild<PreferencesWindow *>());
+        delete tester->findChild<PreferencesWindow *>();
+        look(deviceWindowOfAPad(tester));
         QCOMPARE(unmarked.join(", "), "");
     }
 

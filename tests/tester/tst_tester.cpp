@@ -1,11 +1,17 @@
 #include "VirtualJoystick.h"
 #include "base/GameInput.h"
+#include "base/LayoutText.h"
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "support/TestApp.h"
+#include "tester/DeviceViews.h"
+#include "tester/DeviceWindow.h"
 #include "tester/MainWindow.h"
 
+#include <QAccessible>
+
 #include <cmath>
+#include <numbers>
 
 using namespace PreferencesModule;
 
@@ -61,6 +67,24 @@ void tick()
 {
     VirtualJoystick::settle();
     QMetaObject::invokeMethod(part<QTimer>("MainTimer"), "timeout");
+}
+
+// One report of a pad: its values set, then read by SDL as one report.
+void report(VirtualJoystick &pad, const QList<std::pair<int, int>> &axes)
+{
+    SDL_LockJoysticks();
+    for (const auto &[axis, value] : axes)
+        pad.setAxis(axis, Sint16(value));
+    SDL_JoystickUpdate();
+    SDL_UnlockJoysticks();
+}
+
+// What a screen reader hears of a readout of the Device window.
+QString heard(const char *name)
+{
+    auto *readout = DeviceWindow::existing()->findChild<Readout *>(name);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(readout);
+    return accessible->text(QAccessible::Name) + ": " + accessible->text(QAccessible::Description);
 }
 
 // A one-element pad SDL cannot produce: its value goes beyond 16 bits.
@@ -515,6 +539,150 @@ private slots:
         VirtualJoystick::settle();
         manager->DeviceCount();
         QVERIFY(!pumped(late));
+    }
+
+    // A stick swept around its gate at set times, then let go at (1500,
+    // -800): the Device window's figures, and an outline closed all around.
+    // A square gate's error is 12.2% in the limit: its corners, reported a
+    // degree apart, take it a little either way. The rate is the reports
+    // over the time SDL's clock says they took.
+    void aStickIsMeasuredFromEveryReportedPosition_data()
+    {
+        QTest::addColumn<bool>("round");
+        QTest::addColumn<int>("reports");
+        QTest::addColumn<int>("apartMs");
+        QTest::addColumn<double>("lowestError");
+        QTest::addColumn<double>("highestError");
+        QTest::newRow("round gate, in 300 ms") << true << 60 << 5 << 0.0 << 0.5;
+        QTest::newRow("square gate, a degree a report") << false << 360 << 1 << 12.0 << 13.0;
+    }
+    void aStickIsMeasuredFromEveryReportedPosition()
+    {
+        QFETCH(bool, round);
+        QFETCH(int, reports);
+        QFETCH(int, apartMs);
+        QFETCH(double, lowestError);
+        QFETCH(double, highestError);
+        VirtualJoystick pad({"Stick Pad", 3, 0, 0});
+        popup()->setCurrentIndex(0);
+        DeviceWindow::showFor(MainWindow::instance());
+        const Uint32 started = SDL_GetTicks();
+        for (int step = 0; step <= reports; ++step) {
+            const double angle = 2 * std::numbers::pi * step / reports;
+            const double reach =
+                round ? 1 : 1 / std::max(std::abs(std::cos(angle)), std::abs(std::sin(angle)));
+            report(
+                pad,
+                {{0, std::clamp(std::lround(32767 * reach * std::cos(angle)), -32768L, 32767L)},
+                 {1, std::clamp(std::lround(-32767 * reach * std::sin(angle)), -32768L, 32767L)}});
+            QTest::qSleep(apartMs);
+        }
+        report(pad, {{0, 1500}, {1, -800}});
+        const double rate = (reports + 1) * 1000.0 / (SDL_GetTicks() - started);
+        QTRY_VERIFY(!heard("Stick 1").contains("Rest offset: not"));
+        const QRegularExpressionMatch figures =
+            QRegularExpression("^Stick 1: Circularity error: ([0-9.]+)%, Rest offset: 5.2%, "
+                               "Reports per second: ([0-9]+)$")
+                .match(heard("Stick 1"));
+        QVERIFY2(figures.hasMatch(), qPrintable(heard("Stick 1")));
+        QVERIFY2(figures.captured(1).toDouble() >= lowestError &&
+                     figures.captured(1).toDouble() <= highestError,
+                 qPrintable(figures.captured(1)));
+        QVERIFY2(std::abs(figures.captured(2).toDouble() / rate - 1) < 0.1,
+                 qPrintable(figures.captured(2) + " for " + QString::number(rate)));
+        GameInputStick stick;
+        QVERIFY(MainWindow::instance()->pickedDevice()->ReadStick(0, stick));
+        QVERIFY(*std::min_element(stick.outline.begin(), stick.outline.end()) > 0.95f);
+        // Cleared, it measures afresh from where it is.
+        DeviceWindow::existing()->findChild<QPushButton *>()->click();
+        QVERIFY(heard("Stick 1").startsWith("Stick 1: Circularity error: not measured yet"));
+    }
+
+    // How far each element went, beside its row's texts: the range bars,
+    // readable over their colour in light and dark themes, done or not done
+    // for a screen reader, and the Device window's lamps, bars and crosses.
+    void eachElementShowsHowFarItWent()
+    {
+        auto pad = std::make_unique<VirtualJoystick>(VirtualJoystick::Layout{"Bar Pad", 5, 2, 1});
+        popup()->setCurrentIndex(0);
+        for (const auto &[axis, button, hat] : {std::tuple{-32768, 1, SDL_HAT_UP},
+                                                {32767, 0, SDL_HAT_RIGHT},
+                                                {0, 0, SDL_HAT_LEFTDOWN},
+                                                {0, 0, SDL_HAT_CENTERED}}) {
+            pad->setButton(0, button);
+            pad->setHat(0, hat);
+            report(*pad, {{3, axis / 2}, {4, axis}});
+        }
+        tick();
+        auto *list = part<QTreeWidget>("MainListBox");
+        QStringList done;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            done << list->topLevelItem(row)->data(0, Qt::AccessibleDescriptionRole).toString();
+        QCOMPARE(done.join(',').remove(" through its whole range"),
+                 "Not yet,Not yet,Not yet,Not yet,Tested,Tested,Not yet,Tested");
+        QPalette dark(QColor(0x353535));
+        dark.setColor(QPalette::Base, QColor(0x2a2a2a));
+        dark.setColor(QPalette::Text, QColor(0xeeeeee));
+        for (const QPalette &palette : {list->palette(), dark}) {
+            list->setPalette(palette);
+            const QRect cell = list->visualItemRect(list->topLevelItem(4));
+            const QColor span = list->viewport()->grab().toImage().pixelColor(
+                list->header()->sectionViewportPosition(1) + 5, cell.center().y());
+            QVERIFY2(span != palette.color(QPalette::Base) &&
+                         contrastRatio(span, palette.color(QPalette::Text)) >= 4.5,
+                     qPrintable(span.name()));
+        }
+        DeviceWindow::showFor(MainWindow::instance());
+        QCOMPARE(DeviceWindow::existing()->findChildren<StickView *>().size(), 2);
+        QStringList readings;
+        for (const char *name : {"Axis 4", "Button 0", "Button 1", "Hat 0"})
+            readings << heard(name);
+        QCOMPARE(readings,
+                 (QStringList{"Axis 4: 0, reached -32768 to 32767",
+                              "Button 0: Released, pressed before", "Button 1: Never pressed",
+                              "Hat 0: Pointing centred; seen up, right, down, left"}));
+        // Unplugged, it shows its last state and says so; picking another
+        // device shows that one, and Escape closes the window.
+        pad.reset();
+        VirtualJoystick other({"Other Pad", 0, 1, 0});
+        QTRY_COMPARE(DeviceWindow::existing()->findChild<QLabel *>("DeviceName")->text(),
+                     "Bar Pad (disconnected)");
+        QTRY_COMPARE(popup()->count(), 2);
+        popup()->setCurrentIndex(1);
+        QTRY_COMPARE(DeviceWindow::existing()->findChildren<Readout *>().size(), 1);
+        QTest::keyClick(DeviceWindow::existing(), Qt::Key_Escape);
+        QVERIFY(!DeviceWindow::existing());
+    }
+
+    // While the device moves the Device window draws at least 30 frames a
+    // second; at rest, nothing more often than the list's 100 ms tick.
+    void theDeviceWindowDrawsOftenOnlyWhileTheDeviceMoves()
+    {
+        VirtualJoystick pad({"Moving Pad", 2, 0, 0});
+        popup()->setCurrentIndex(0);
+        DeviceWindow *window = DeviceWindow::showFor(MainWindow::instance());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        window->findChild<StickView *>()->installEventFilter(&counter);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 600) {
+            pad.setAxis(0, Sint16(clock.elapsed() * 50));
+            QTest::qWait(5);
+        }
+        QVERIFY2(counter.paints >= 18, qPrintable(QString::number(counter.paints)));
+        QTRY_VERIFY(!heard("Stick 1").contains("Rest offset: not"));
+        QTRY_COMPARE(window->findChild<QTimer *>()->interval(), 100);
+        counter.paints = 0;
+        QTest::qWait(300);
+        QCOMPARE(counter.paints, 0);
     }
 
     // The conversions between values and the list's texts, which are the
