@@ -33,6 +33,12 @@ VirtualJoystick::VirtualJoystick(const Layout &layout)
     description.nhats = static_cast<Uint16>(layout.hats);
     description.vendor_id = layout.vendor;
     description.product_id = layout.product;
+    if (layout.outputs) {
+        description.userdata = this;
+        description.Rumble = &VirtualJoystick::rumble;
+        description.RumbleTriggers = &VirtualJoystick::rumbleTriggers;
+        description.SetLED = &VirtualJoystick::setLight;
+    }
     description.name = name_.constData();
     const int deviceIndex = SDL_JoystickAttachVirtualEx(&description);
     if (deviceIndex < 0)
@@ -74,6 +80,53 @@ void VirtualJoystick::detach()
         SDL_JoystickDetachVirtual(deviceIndex);
     SDL_JoystickClose(joystick_);
     joystick_ = nullptr;
+}
+
+int VirtualJoystick::rumble(void *pad, Uint16 low, Uint16 high)
+{
+    return static_cast<VirtualJoystick *>(pad)->request(
+        QStringLiteral("rumble %1 %2").arg(low).arg(high));
+}
+
+int VirtualJoystick::rumbleTriggers(void *pad, Uint16 left, Uint16 right)
+{
+    return static_cast<VirtualJoystick *>(pad)->request(
+        QStringLiteral("triggers %1 %2").arg(left).arg(right));
+}
+
+int VirtualJoystick::setLight(void *pad, Uint8 red, Uint8 green, Uint8 blue)
+{
+    return static_cast<VirtualJoystick *>(pad)->request(
+        QStringLiteral("light %1 %2 %3").arg(red).arg(green).arg(blue));
+}
+
+int VirtualJoystick::request(const QString &request)
+{
+    const std::lock_guard lock(requestsMutex_);
+    if (!refusal_.isEmpty())
+        return SDL_SetError("%s", refusal_.constData());
+    requests_.append(request);
+    if (listener_)
+        listener_(request);
+    return 0;
+}
+
+QStringList VirtualJoystick::requests() const
+{
+    const std::lock_guard lock(requestsMutex_);
+    return requests_;
+}
+
+void VirtualJoystick::onRequest(std::function<void(const QString &)> listener)
+{
+    const std::lock_guard lock(requestsMutex_);
+    listener_ = std::move(listener);
+}
+
+void VirtualJoystick::refuseRequests(const char *reason)
+{
+    const std::lock_guard lock(requestsMutex_);
+    refusal_ = reason;
 }
 
 void VirtualJoystick::settle()

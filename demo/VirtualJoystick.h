@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <SDL.h>
+
+#include <functional>
+#include <mutex>
 
 // An SDL virtual joystick for as long as the object lives: it shows up in the
 // game input manager like a plugged-in pad, and its owner sets its state. The
@@ -17,6 +21,9 @@ public:
         bool gameController = false;
         Uint16 vendor = 0;
         Uint16 product = 0;
+        // Rumble motors, trigger rumble motors and a light, which take
+        // requests.
+        bool outputs = false;
     };
 
     explicit VirtualJoystick(const Layout &layout);
@@ -33,6 +40,14 @@ public:
     // Unplugs the pad while the test goes on.
     void detach();
 
+    // What the pad was asked, oldest first: "rumble 65535 0", "triggers 0
+    // 65535", "light 255 0 0". SDL asks from whichever thread updates it.
+    QStringList requests() const;
+    // Called with each request as it comes, on that thread.
+    void onRequest(std::function<void(const QString &)> listener);
+    // From now on the pad refuses every request, giving `reason`.
+    void refuseRequests(const char *reason);
+
     // The game input manager refreshes SDL's state at most once a millisecond;
     // waiting this long after setting values makes the next read see them.
     static void settle();
@@ -41,6 +56,15 @@ public:
     static int hostJoystickCount();
 
 private:
+    static int rumble(void *pad, Uint16 low, Uint16 high);
+    static int rumbleTriggers(void *pad, Uint16 left, Uint16 right);
+    static int setLight(void *pad, Uint8 red, Uint8 green, Uint8 blue);
+    int request(const QString &request);
+
+    mutable std::mutex requestsMutex_;
+    QStringList requests_;
+    std::function<void(const QString &)> listener_;
+    QByteArray refusal_;
     QByteArray name_;
     SDL_Joystick *joystick_ = nullptr;
     SDL_JoystickID instanceId_ = -1;

@@ -275,5 +275,213 @@
         <source>none</source>
         <translation>keine</translation>
     </message>
+    <message id="DeviceWindow.OutputsTitle">
+        <source>Rumble and light</source>
+        <translation>Vibration und Licht</translation>
+    </message>
+    <message id="DeviceWindow.RumbleLabel">
+        <source>Rumble:</source>
+        <translation>Vibration:</translation>
+    </message>
+    <message id="DeviceWindow.LowMotorCaption">
+        <source>Low-frequency motor</source>
+        <translation>Tieffrequenzmotor</translation>
+    </message>
+    <message id="DeviceWindow.HighMotorCaption">
+        <source>High-frequency motor</source>
+        <translation>Hochfrequenzmotor</translation>
+    </message>
+    <message id="DeviceWindow.BothMotorsCaption">
+        <source>Both motors</source>
+        <translation>Beide Motoren</translation>
+    </message>
+    <message id="DeviceWindow.TriggerRumbleLabel">
+        <source>Trigger rumble:</source>
+        <translation>Trigger-Vibration:</translation>
+    </message>
+    <message id="DeviceWindow.LeftTriggerCaption">
+        <source>Left trigger</source>
+        <translation>Linker Trigger</translation>
+    </message>
+    <message id="DeviceWindow.RightTriggerCaption">
+        <source>Right trigger</source>
+        <translation>Rechter Trigger</translation>
+    </message>
+    <message id="DeviceWindow.LightLabel">
+        <source>Light:</source>
+        <translation>Licht:</translation>
+    </message>
+    <message id="DeviceWindow.RedCaption">
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message id="DeviceWindow.GreenCaption">
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message id="DeviceWindow.BlueCaption">
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message id="DeviceWindow.WhiteCaption">
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message id="DeviceWindow.OffCaption">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="DeviceWindow.RumbleDescription">
+        <source>Runs for a second at full strength.</source>
+        <translation>Läuft eine Sekunde mit voller Stärke.</translation>
+    </message>
+    <message id="DeviceWindow.NoRumbleText">
+        <source>This device has no rumble motors.</source>
+        <translation>Dieses Gerät hat keine Vibrationsmotoren.</translation>
+    </message>
+    <message id="DeviceWindow.NoTriggerRumbleText">
+        <source>This device has no rumble motors in its triggers.</source>
+        <translation>Dieses Gerät hat keine Vibrationsmotoren in den Triggern.</translation>
+    </message>
+    <message id="DeviceWindow.NoLightText">
+        <source>This device has no light.</source>
+        <translation>Dieses Gerät hat kein Licht.</translation>
+    </message>
+    <message id="DeviceWindow.RefusedText">
+        <source>The device refused: %REASON%</source>
+        <translation>Das Gerät hat abgelehnt: %REASON%</translation>
+    </message>
+    <message id="DeviceWindow.MotionTitle">
+        <source>Motion sensors</source>
+        <translation>Bewegungssensoren</translation>
+    </message>
+    <message id="DeviceWindow.GyroscopeName">
+        <source>Gyroscope</source>
+        <translation>Gyroskop</translation>
+    </message>
+    <message id="DeviceWindow.AccelerometerName">
+        <source>Accelerometer</source>
+        <translation>Beschleunigungssensor</translation>
+    </message>
+    <message id="DeviceWindow.DriftName">
+        <source>Gyroscope drift</source>
+        <translation>Drift des Gyroskops</translation>
+    </message>
+    <message id="DeviceWindow.RotationReading">
+        <source>%X%, %Y%, %Z% degrees per second</source>
+        <translation>%X%, %Y%, %Z% Grad pro Sekunde</translation>
+    </message>
+    <message id="DeviceWindow.AccelerationReading">
+        <source>%X%, %Y%, %Z% g</source>
+        <translation>%X%, %Y%, %Z% g</translation>
+    </message>
+    <message id="DeviceWindow.NotStillText">
+        <source>lay the device still for two seconds</source>
+        <translation>Gerät zwei Sekunden ruhig hinlegen</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadsTitle">
+        <source>Touchpads</source>
+        <translation>Touchpads</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadName">
+        <source>Touchpad %NUMBER%</source>
+        <translation>Touchpad %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.FingerReading">
+        <source>finger at %X% across, %Y% down, pressure %PRESSURE%</source>
+        <translation>Finger bei %X% quer, %Y% abwärts, Druck %PRESSURE%</translation>
+    </message>
+    <message id="DeviceWindow.NoFingerText">
+        <source>no finger</source>
+        <translation>kein Finger</translation>
+    </message>
+    <message id="DeviceWindow.IdentityTitle">
+        <source>Identity</source>
+        <translation>Identität</translation>
+    </message>
+    <message id="DeviceWindow.NameLabel">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="DeviceWindow.VendorLabel">
+        <source>Vendor ID</source>
+        <translation>Hersteller-ID</translation>
+    </message>
+    <message id="DeviceWindow.ProductLabel">
+        <source>Product ID</source>
+        <translation>Produkt-ID</translation>
+    </message>
+    <message id="DeviceWindow.ProductVersionLabel">
+        <source>Product version</source>
+        <translation>Produktversion</translation>
+    </message>
+    <message id="DeviceWindow.FirmwareLabel">
+        <source>Firmware version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message id="DeviceWindow.SerialLabel">
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message id="DeviceWindow.GuidLabel">
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message id="DeviceWindow.TypeLabel">
+        <source>Controller type</source>
+        <translation>Controller-Typ</translation>
+    </message>
+    <message id="DeviceWindow.MappingLabel">
+        <source>Mapping</source>
+        <translation>Zuordnung</translation>
+    </message>
+    <message id="DeviceWindow.ConnectionLabel">
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message id="DeviceWindow.BatteryLabel">
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message id="DeviceWindow.UnknownText">
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message id="DeviceWindow.NoMappingText">
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message id="DeviceWindow.WiredText">
+        <source>wired</source>
+        <translation>kabelgebunden</translation>
+    </message>
+    <message id="DeviceWindow.WirelessText">
+        <source>wireless</source>
+        <translation>kabellos</translation>
+    </message>
+    <message id="DeviceWindow.EmptyText">
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message id="DeviceWindow.LowText">
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message id="DeviceWindow.MediumText">
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message id="DeviceWindow.FullText">
+        <source>full</source>
+        <translation>voll</translation>
+    </message>
+    <message id="DeviceWindow.CopyCaption">
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="DeviceWindow.CopyDescription">
+        <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
+        <translation>Legt die Identität des Geräts als Text in die Zwischenablage, eine Angabe pro Zeile.</translation>
+    </message>
 </context>
 </TS>

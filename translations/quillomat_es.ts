@@ -275,5 +275,213 @@
         <source>none</source>
         <translation>ninguna</translation>
     </message>
+    <message id="DeviceWindow.OutputsTitle">
+        <source>Rumble and light</source>
+        <translation>Vibración y luz</translation>
+    </message>
+    <message id="DeviceWindow.RumbleLabel">
+        <source>Rumble:</source>
+        <translation>Vibración:</translation>
+    </message>
+    <message id="DeviceWindow.LowMotorCaption">
+        <source>Low-frequency motor</source>
+        <translation>Motor de baja frecuencia</translation>
+    </message>
+    <message id="DeviceWindow.HighMotorCaption">
+        <source>High-frequency motor</source>
+        <translation>Motor de alta frecuencia</translation>
+    </message>
+    <message id="DeviceWindow.BothMotorsCaption">
+        <source>Both motors</source>
+        <translation>Ambos motores</translation>
+    </message>
+    <message id="DeviceWindow.TriggerRumbleLabel">
+        <source>Trigger rumble:</source>
+        <translation>Vibración de gatillos:</translation>
+    </message>
+    <message id="DeviceWindow.LeftTriggerCaption">
+        <source>Left trigger</source>
+        <translation>Gatillo izquierdo</translation>
+    </message>
+    <message id="DeviceWindow.RightTriggerCaption">
+        <source>Right trigger</source>
+        <translation>Gatillo derecho</translation>
+    </message>
+    <message id="DeviceWindow.LightLabel">
+        <source>Light:</source>
+        <translation>Luz:</translation>
+    </message>
+    <message id="DeviceWindow.RedCaption">
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message id="DeviceWindow.GreenCaption">
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message id="DeviceWindow.BlueCaption">
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message id="DeviceWindow.WhiteCaption">
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message id="DeviceWindow.OffCaption">
+        <source>Off</source>
+        <translation>Apagada</translation>
+    </message>
+    <message id="DeviceWindow.RumbleDescription">
+        <source>Runs for a second at full strength.</source>
+        <translation>Vibra un segundo a plena potencia.</translation>
+    </message>
+    <message id="DeviceWindow.NoRumbleText">
+        <source>This device has no rumble motors.</source>
+        <translation>Este dispositivo no tiene motores de vibración.</translation>
+    </message>
+    <message id="DeviceWindow.NoTriggerRumbleText">
+        <source>This device has no rumble motors in its triggers.</source>
+        <translation>Este dispositivo no tiene motores de vibración en los gatillos.</translation>
+    </message>
+    <message id="DeviceWindow.NoLightText">
+        <source>This device has no light.</source>
+        <translation>Este dispositivo no tiene luz.</translation>
+    </message>
+    <message id="DeviceWindow.RefusedText">
+        <source>The device refused: %REASON%</source>
+        <translation>El dispositivo se negó: %REASON%</translation>
+    </message>
+    <message id="DeviceWindow.MotionTitle">
+        <source>Motion sensors</source>
+        <translation>Sensores de movimiento</translation>
+    </message>
+    <message id="DeviceWindow.GyroscopeName">
+        <source>Gyroscope</source>
+        <translation>Giroscopio</translation>
+    </message>
+    <message id="DeviceWindow.AccelerometerName">
+        <source>Accelerometer</source>
+        <translation>Acelerómetro</translation>
+    </message>
+    <message id="DeviceWindow.DriftName">
+        <source>Gyroscope drift</source>
+        <translation>Deriva del giroscopio</translation>
+    </message>
+    <message id="DeviceWindow.RotationReading">
+        <source>%X%, %Y%, %Z% degrees per second</source>
+        <translation>%X%, %Y%, %Z% grados por segundo</translation>
+    </message>
+    <message id="DeviceWindow.AccelerationReading">
+        <source>%X%, %Y%, %Z% g</source>
+        <translation>%X%, %Y%, %Z% g</translation>
+    </message>
+    <message id="DeviceWindow.NotStillText">
+        <source>lay the device still for two seconds</source>
+        <translation>deje el dispositivo quieto dos segundos</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadsTitle">
+        <source>Touchpads</source>
+        <translation>Paneles táctiles</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadName">
+        <source>Touchpad %NUMBER%</source>
+        <translation>Panel táctil %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.FingerReading">
+        <source>finger at %X% across, %Y% down, pressure %PRESSURE%</source>
+        <translation>dedo a %X% en horizontal, %Y% en vertical, presión %PRESSURE%</translation>
+    </message>
+    <message id="DeviceWindow.NoFingerText">
+        <source>no finger</source>
+        <translation>ningún dedo</translation>
+    </message>
+    <message id="DeviceWindow.IdentityTitle">
+        <source>Identity</source>
+        <translation>Identidad</translation>
+    </message>
+    <message id="DeviceWindow.NameLabel">
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message id="DeviceWindow.VendorLabel">
+        <source>Vendor ID</source>
+        <translation>ID del fabricante</translation>
+    </message>
+    <message id="DeviceWindow.ProductLabel">
+        <source>Product ID</source>
+        <translation>ID del producto</translation>
+    </message>
+    <message id="DeviceWindow.ProductVersionLabel">
+        <source>Product version</source>
+        <translation>Versión del producto</translation>
+    </message>
+    <message id="DeviceWindow.FirmwareLabel">
+        <source>Firmware version</source>
+        <translation>Versión del firmware</translation>
+    </message>
+    <message id="DeviceWindow.SerialLabel">
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message id="DeviceWindow.GuidLabel">
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message id="DeviceWindow.TypeLabel">
+        <source>Controller type</source>
+        <translation>Tipo de mando</translation>
+    </message>
+    <message id="DeviceWindow.MappingLabel">
+        <source>Mapping</source>
+        <translation>Asignación</translation>
+    </message>
+    <message id="DeviceWindow.ConnectionLabel">
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message id="DeviceWindow.BatteryLabel">
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message id="DeviceWindow.UnknownText">
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message id="DeviceWindow.NoMappingText">
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message id="DeviceWindow.WiredText">
+        <source>wired</source>
+        <translation>por cable</translation>
+    </message>
+    <message id="DeviceWindow.WirelessText">
+        <source>wireless</source>
+        <translation>inalámbrica</translation>
+    </message>
+    <message id="DeviceWindow.EmptyText">
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message id="DeviceWindow.LowText">
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message id="DeviceWindow.MediumText">
+        <source>medium</source>
+        <translation>media</translation>
+    </message>
+    <message id="DeviceWindow.FullText">
+        <source>full</source>
+        <translation>llena</translation>
+    </message>
+    <message id="DeviceWindow.CopyCaption">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="DeviceWindow.CopyDescription">
+        <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
+        <translation>Copia la identidad del dispositivo al portapapeles como texto, un dato por línea.</translation>
+    </message>
 </context>
 </TS>

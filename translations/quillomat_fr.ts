@@ -275,5 +275,213 @@
         <source>none</source>
         <translation>aucune</translation>
     </message>
+    <message id="DeviceWindow.OutputsTitle">
+        <source>Rumble and light</source>
+        <translation>Vibrations et lumière</translation>
+    </message>
+    <message id="DeviceWindow.RumbleLabel">
+        <source>Rumble:</source>
+        <translation>Vibration :</translation>
+    </message>
+    <message id="DeviceWindow.LowMotorCaption">
+        <source>Low-frequency motor</source>
+        <translation>Moteur basse fréquence</translation>
+    </message>
+    <message id="DeviceWindow.HighMotorCaption">
+        <source>High-frequency motor</source>
+        <translation>Moteur haute fréquence</translation>
+    </message>
+    <message id="DeviceWindow.BothMotorsCaption">
+        <source>Both motors</source>
+        <translation>Les deux moteurs</translation>
+    </message>
+    <message id="DeviceWindow.TriggerRumbleLabel">
+        <source>Trigger rumble:</source>
+        <translation>Vibration des gâchettes :</translation>
+    </message>
+    <message id="DeviceWindow.LeftTriggerCaption">
+        <source>Left trigger</source>
+        <translation>Gâchette gauche</translation>
+    </message>
+    <message id="DeviceWindow.RightTriggerCaption">
+        <source>Right trigger</source>
+        <translation>Gâchette droite</translation>
+    </message>
+    <message id="DeviceWindow.LightLabel">
+        <source>Light:</source>
+        <translation>Lumière :</translation>
+    </message>
+    <message id="DeviceWindow.RedCaption">
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message id="DeviceWindow.GreenCaption">
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message id="DeviceWindow.BlueCaption">
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message id="DeviceWindow.WhiteCaption">
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message id="DeviceWindow.OffCaption">
+        <source>Off</source>
+        <translation>Éteinte</translation>
+    </message>
+    <message id="DeviceWindow.RumbleDescription">
+        <source>Runs for a second at full strength.</source>
+        <translation>Vibre une seconde à pleine force.</translation>
+    </message>
+    <message id="DeviceWindow.NoRumbleText">
+        <source>This device has no rumble motors.</source>
+        <translation>Ce périphérique n&apos;a pas de moteurs de vibration.</translation>
+    </message>
+    <message id="DeviceWindow.NoTriggerRumbleText">
+        <source>This device has no rumble motors in its triggers.</source>
+        <translation>Ce périphérique n&apos;a pas de moteurs de vibration dans ses gâchettes.</translation>
+    </message>
+    <message id="DeviceWindow.NoLightText">
+        <source>This device has no light.</source>
+        <translation>Ce périphérique n&apos;a pas de lumière.</translation>
+    </message>
+    <message id="DeviceWindow.RefusedText">
+        <source>The device refused: %REASON%</source>
+        <translation>Le périphérique a refusé : %REASON%</translation>
+    </message>
+    <message id="DeviceWindow.MotionTitle">
+        <source>Motion sensors</source>
+        <translation>Capteurs de mouvement</translation>
+    </message>
+    <message id="DeviceWindow.GyroscopeName">
+        <source>Gyroscope</source>
+        <translation>Gyroscope</translation>
+    </message>
+    <message id="DeviceWindow.AccelerometerName">
+        <source>Accelerometer</source>
+        <translation>Accéléromètre</translation>
+    </message>
+    <message id="DeviceWindow.DriftName">
+        <source>Gyroscope drift</source>
+        <translation>Dérive du gyroscope</translation>
+    </message>
+    <message id="DeviceWindow.RotationReading">
+        <source>%X%, %Y%, %Z% degrees per second</source>
+        <translation>%X%, %Y%, %Z% degrés par seconde</translation>
+    </message>
+    <message id="DeviceWindow.AccelerationReading">
+        <source>%X%, %Y%, %Z% g</source>
+        <translation>%X%, %Y%, %Z% g</translation>
+    </message>
+    <message id="DeviceWindow.NotStillText">
+        <source>lay the device still for two seconds</source>
+        <translation>posez le périphérique immobile deux secondes</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadsTitle">
+        <source>Touchpads</source>
+        <translation>Pavés tactiles</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadName">
+        <source>Touchpad %NUMBER%</source>
+        <translation>Pavé tactile %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.FingerReading">
+        <source>finger at %X% across, %Y% down, pressure %PRESSURE%</source>
+        <translation>doigt à %X% en largeur, %Y% en hauteur, pression %PRESSURE%</translation>
+    </message>
+    <message id="DeviceWindow.NoFingerText">
+        <source>no finger</source>
+        <translation>aucun doigt</translation>
+    </message>
+    <message id="DeviceWindow.IdentityTitle">
+        <source>Identity</source>
+        <translation>Identité</translation>
+    </message>
+    <message id="DeviceWindow.NameLabel">
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="DeviceWindow.VendorLabel">
+        <source>Vendor ID</source>
+        <translation>ID du fabricant</translation>
+    </message>
+    <message id="DeviceWindow.ProductLabel">
+        <source>Product ID</source>
+        <translation>ID du produit</translation>
+    </message>
+    <message id="DeviceWindow.ProductVersionLabel">
+        <source>Product version</source>
+        <translation>Version du produit</translation>
+    </message>
+    <message id="DeviceWindow.FirmwareLabel">
+        <source>Firmware version</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message id="DeviceWindow.SerialLabel">
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message id="DeviceWindow.GuidLabel">
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message id="DeviceWindow.TypeLabel">
+        <source>Controller type</source>
+        <translation>Type de manette</translation>
+    </message>
+    <message id="DeviceWindow.MappingLabel">
+        <source>Mapping</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message id="DeviceWindow.ConnectionLabel">
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message id="DeviceWindow.BatteryLabel">
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message id="DeviceWindow.UnknownText">
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message id="DeviceWindow.NoMappingText">
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message id="DeviceWindow.WiredText">
+        <source>wired</source>
+        <translation>filaire</translation>
+    </message>
+    <message id="DeviceWindow.WirelessText">
+        <source>wireless</source>
+        <translation>sans fil</translation>
+    </message>
+    <message id="DeviceWindow.EmptyText">
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message id="DeviceWindow.LowText">
+        <source>low</source>
+        <translation>faible</translation>
+    </message>
+    <message id="DeviceWindow.MediumText">
+        <source>medium</source>
+        <translation>moyenne</translation>
+    </message>
+    <message id="DeviceWindow.FullText">
+        <source>full</source>
+        <translation>pleine</translation>
+    </message>
+    <message id="DeviceWindow.CopyCaption">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="DeviceWindow.CopyDescription">
+        <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
+        <translation>Copie l&apos;identité du périphérique dans le presse-papiers, un fait par ligne.</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,213 @@
         <source>none</source>
         <translation>nessuna</translation>
     </message>
+    <message id="DeviceWindow.OutputsTitle">
+        <source>Rumble and light</source>
+        <translation>Vibrazione e luce</translation>
+    </message>
+    <message id="DeviceWindow.RumbleLabel">
+        <source>Rumble:</source>
+        <translation>Vibrazione:</translation>
+    </message>
+    <message id="DeviceWindow.LowMotorCaption">
+        <source>Low-frequency motor</source>
+        <translation>Motore a bassa frequenza</translation>
+    </message>
+    <message id="DeviceWindow.HighMotorCaption">
+        <source>High-frequency motor</source>
+        <translation>Motore ad alta frequenza</translation>
+    </message>
+    <message id="DeviceWindow.BothMotorsCaption">
+        <source>Both motors</source>
+        <translation>Entrambi i motori</translation>
+    </message>
+    <message id="DeviceWindow.TriggerRumbleLabel">
+        <source>Trigger rumble:</source>
+        <translation>Vibrazione dei grilletti:</translation>
+    </message>
+    <message id="DeviceWindow.LeftTriggerCaption">
+        <source>Left trigger</source>
+        <translation>Grilletto sinistro</translation>
+    </message>
+    <message id="DeviceWindow.RightTriggerCaption">
+        <source>Right trigger</source>
+        <translation>Grilletto destro</translation>
+    </message>
+    <message id="DeviceWindow.LightLabel">
+        <source>Light:</source>
+        <translation>Luce:</translation>
+    </message>
+    <message id="DeviceWindow.RedCaption">
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message id="DeviceWindow.GreenCaption">
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message id="DeviceWindow.BlueCaption">
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message id="DeviceWindow.WhiteCaption">
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message id="DeviceWindow.OffCaption">
+        <source>Off</source>
+        <translation>Spenta</translation>
+    </message>
+    <message id="DeviceWindow.RumbleDescription">
+        <source>Runs for a second at full strength.</source>
+        <translation>Vibra per un secondo alla massima intensità.</translation>
+    </message>
+    <message id="DeviceWindow.NoRumbleText">
+        <source>This device has no rumble motors.</source>
+        <translation>Questo dispositivo non ha motori di vibrazione.</translation>
+    </message>
+    <message id="DeviceWindow.NoTriggerRumbleText">
+        <source>This device has no rumble motors in its triggers.</source>
+        <translation>Questo dispositivo non ha motori di vibrazione nei grilletti.</translation>
+    </message>
+    <message id="DeviceWindow.NoLightText">
+        <source>This device has no light.</source>
+        <translation>Questo dispositivo non ha una luce.</translation>
+    </message>
+    <message id="DeviceWindow.RefusedText">
+        <source>The device refused: %REASON%</source>
+        <translation>Il dispositivo ha rifiutato: %REASON%</translation>
+    </message>
+    <message id="DeviceWindow.MotionTitle">
+        <source>Motion sensors</source>
+        <translation>Sensori di movimento</translation>
+    </message>
+    <message id="DeviceWindow.GyroscopeName">
+        <source>Gyroscope</source>
+        <translation>Giroscopio</translation>
+    </message>
+    <message id="DeviceWindow.AccelerometerName">
+        <source>Accelerometer</source>
+        <translation>Accelerometro</translation>
+    </message>
+    <message id="DeviceWindow.DriftName">
+        <source>Gyroscope drift</source>
+        <translation>Deriva del giroscopio</translation>
+    </message>
+    <message id="DeviceWindow.RotationReading">
+        <source>%X%, %Y%, %Z% degrees per second</source>
+        <translation>%X%, %Y%, %Z% gradi al secondo</translation>
+    </message>
+    <message id="DeviceWindow.AccelerationReading">
+        <source>%X%, %Y%, %Z% g</source>
+        <translation>%X%, %Y%, %Z% g</translation>
+    </message>
+    <message id="DeviceWindow.NotStillText">
+        <source>lay the device still for two seconds</source>
+        <translation>lascia il dispositivo fermo per due secondi</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadsTitle">
+        <source>Touchpads</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadName">
+        <source>Touchpad %NUMBER%</source>
+        <translation>Touchpad %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.FingerReading">
+        <source>finger at %X% across, %Y% down, pressure %PRESSURE%</source>
+        <translation>dito a %X% in orizzontale, %Y% in verticale, pressione %PRESSURE%</translation>
+    </message>
+    <message id="DeviceWindow.NoFingerText">
+        <source>no finger</source>
+        <translation>nessun dito</translation>
+    </message>
+    <message id="DeviceWindow.IdentityTitle">
+        <source>Identity</source>
+        <translation>Identità</translation>
+    </message>
+    <message id="DeviceWindow.NameLabel">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="DeviceWindow.VendorLabel">
+        <source>Vendor ID</source>
+        <translation>ID del produttore</translation>
+    </message>
+    <message id="DeviceWindow.ProductLabel">
+        <source>Product ID</source>
+        <translation>ID del prodotto</translation>
+    </message>
+    <message id="DeviceWindow.ProductVersionLabel">
+        <source>Product version</source>
+        <translation>Versione del prodotto</translation>
+    </message>
+    <message id="DeviceWindow.FirmwareLabel">
+        <source>Firmware version</source>
+        <translation>Versione del firmware</translation>
+    </message>
+    <message id="DeviceWindow.SerialLabel">
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message id="DeviceWindow.GuidLabel">
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message id="DeviceWindow.TypeLabel">
+        <source>Controller type</source>
+        <translation>Tipo di controller</translation>
+    </message>
+    <message id="DeviceWindow.MappingLabel">
+        <source>Mapping</source>
+        <translation>Mappatura</translation>
+    </message>
+    <message id="DeviceWindow.ConnectionLabel">
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message id="DeviceWindow.BatteryLabel">
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message id="DeviceWindow.UnknownText">
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message id="DeviceWindow.NoMappingText">
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message id="DeviceWindow.WiredText">
+        <source>wired</source>
+        <translation>via cavo</translation>
+    </message>
+    <message id="DeviceWindow.WirelessText">
+        <source>wireless</source>
+        <translation>wireless</translation>
+    </message>
+    <message id="DeviceWindow.EmptyText">
+        <source>empty</source>
+        <translation>scarica</translation>
+    </message>
+    <message id="DeviceWindow.LowText">
+        <source>low</source>
+        <translation>bassa</translation>
+    </message>
+    <message id="DeviceWindow.MediumText">
+        <source>medium</source>
+        <translation>media</translation>
+    </message>
+    <message id="DeviceWindow.FullText">
+        <source>full</source>
+        <translation>piena</translation>
+    </message>
+    <message id="DeviceWindow.CopyCaption">
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="DeviceWindow.CopyDescription">
+        <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
+        <translation>Copia l&apos;identità del dispositivo negli appunti come testo, un dato per riga.</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,213 @@
         <source>none</source>
         <translation>nenhuma</translation>
     </message>
+    <message id="DeviceWindow.OutputsTitle">
+        <source>Rumble and light</source>
+        <translation>Vibração e luz</translation>
+    </message>
+    <message id="DeviceWindow.RumbleLabel">
+        <source>Rumble:</source>
+        <translation>Vibração:</translation>
+    </message>
+    <message id="DeviceWindow.LowMotorCaption">
+        <source>Low-frequency motor</source>
+        <translation>Motor de baixa frequência</translation>
+    </message>
+    <message id="DeviceWindow.HighMotorCaption">
+        <source>High-frequency motor</source>
+        <translation>Motor de alta frequência</translation>
+    </message>
+    <message id="DeviceWindow.BothMotorsCaption">
+        <source>Both motors</source>
+        <translation>Ambos os motores</translation>
+    </message>
+    <message id="DeviceWindow.TriggerRumbleLabel">
+        <source>Trigger rumble:</source>
+        <translation>Vibração dos gatilhos:</translation>
+    </message>
+    <message id="DeviceWindow.LeftTriggerCaption">
+        <source>Left trigger</source>
+        <translation>Gatilho esquerdo</translation>
+    </message>
+    <message id="DeviceWindow.RightTriggerCaption">
+        <source>Right trigger</source>
+        <translation>Gatilho direito</translation>
+    </message>
+    <message id="DeviceWindow.LightLabel">
+        <source>Light:</source>
+        <translation>Luz:</translation>
+    </message>
+    <message id="DeviceWindow.RedCaption">
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message id="DeviceWindow.GreenCaption">
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message id="DeviceWindow.BlueCaption">
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message id="DeviceWindow.WhiteCaption">
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message id="DeviceWindow.OffCaption">
+        <source>Off</source>
+        <translation>Desligada</translation>
+    </message>
+    <message id="DeviceWindow.RumbleDescription">
+        <source>Runs for a second at full strength.</source>
+        <translation>Vibra por um segundo na força máxima.</translation>
+    </message>
+    <message id="DeviceWindow.NoRumbleText">
+        <source>This device has no rumble motors.</source>
+        <translation>Este dispositivo não tem motores de vibração.</translation>
+    </message>
+    <message id="DeviceWindow.NoTriggerRumbleText">
+        <source>This device has no rumble motors in its triggers.</source>
+        <translation>Este dispositivo não tem motores de vibração nos gatilhos.</translation>
+    </message>
+    <message id="DeviceWindow.NoLightText">
+        <source>This device has no light.</source>
+        <translation>Este dispositivo não tem luz.</translation>
+    </message>
+    <message id="DeviceWindow.RefusedText">
+        <source>The device refused: %REASON%</source>
+        <translation>O dispositivo recusou: %REASON%</translation>
+    </message>
+    <message id="DeviceWindow.MotionTitle">
+        <source>Motion sensors</source>
+        <translation>Sensores de movimento</translation>
+    </message>
+    <message id="DeviceWindow.GyroscopeName">
+        <source>Gyroscope</source>
+        <translation>Giroscópio</translation>
+    </message>
+    <message id="DeviceWindow.AccelerometerName">
+        <source>Accelerometer</source>
+        <translation>Acelerômetro</translation>
+    </message>
+    <message id="DeviceWindow.DriftName">
+        <source>Gyroscope drift</source>
+        <translation>Deriva do giroscópio</translation>
+    </message>
+    <message id="DeviceWindow.RotationReading">
+        <source>%X%, %Y%, %Z% degrees per second</source>
+        <translation>%X%, %Y%, %Z% graus por segundo</translation>
+    </message>
+    <message id="DeviceWindow.AccelerationReading">
+        <source>%X%, %Y%, %Z% g</source>
+        <translation>%X%, %Y%, %Z% g</translation>
+    </message>
+    <message id="DeviceWindow.NotStillText">
+        <source>lay the device still for two seconds</source>
+        <translation>deixe o dispositivo parado por dois segundos</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadsTitle">
+        <source>Touchpads</source>
+        <translation>Touchpads</translation>
+    </message>
+    <message id="DeviceWindow.TouchpadName">
+        <source>Touchpad %NUMBER%</source>
+        <translation>Touchpad %NUMBER%</translation>
+    </message>
+    <message id="DeviceWindow.FingerReading">
+        <source>finger at %X% across, %Y% down, pressure %PRESSURE%</source>
+        <translation>dedo a %X% na horizontal, %Y% na vertical, pressão %PRESSURE%</translation>
+    </message>
+    <message id="DeviceWindow.NoFingerText">
+        <source>no finger</source>
+        <translation>nenhum dedo</translation>
+    </message>
+    <message id="DeviceWindow.IdentityTitle">
+        <source>Identity</source>
+        <translation>Identidade</translation>
+    </message>
+    <message id="DeviceWindow.NameLabel">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="DeviceWindow.VendorLabel">
+        <source>Vendor ID</source>
+        <translation>ID do fabricante</translation>
+    </message>
+    <message id="DeviceWindow.ProductLabel">
+        <source>Product ID</source>
+        <translation>ID do produto</translation>
+    </message>
+    <message id="DeviceWindow.ProductVersionLabel">
+        <source>Product version</source>
+        <translation>Versão do produto</translation>
+    </message>
+    <message id="DeviceWindow.FirmwareLabel">
+        <source>Firmware version</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message id="DeviceWindow.SerialLabel">
+        <source>Serial number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message id="DeviceWindow.GuidLabel">
+        <source>GUID</source>
+        <translation>GUID</translation>
+    </message>
+    <message id="DeviceWindow.TypeLabel">
+        <source>Controller type</source>
+        <translation>Tipo de controle</translation>
+    </message>
+    <message id="DeviceWindow.MappingLabel">
+        <source>Mapping</source>
+        <translation>Mapeamento</translation>
+    </message>
+    <message id="DeviceWindow.ConnectionLabel">
+        <source>Connection</source>
+        <translation>Conexão</translation>
+    </message>
+    <message id="DeviceWindow.BatteryLabel">
+        <source>Battery</source>
+        <translation>Bateria</translation>
+    </message>
+    <message id="DeviceWindow.UnknownText">
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message id="DeviceWindow.NoMappingText">
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message id="DeviceWindow.WiredText">
+        <source>wired</source>
+        <translation>com fio</translation>
+    </message>
+    <message id="DeviceWindow.WirelessText">
+        <source>wireless</source>
+        <translation>sem fio</translation>
+    </message>
+    <message id="DeviceWindow.EmptyText">
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message id="DeviceWindow.LowText">
+        <source>low</source>
+        <translation>baixa</translation>
+    </message>
+    <message id="DeviceWindow.MediumText">
+        <source>medium</source>
+        <translation>média</translation>
+    </message>
+    <message id="DeviceWindow.FullText">
+        <source>full</source>
+        <translation>cheia</translation>
+    </message>
+    <message id="DeviceWindow.CopyCaption">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="DeviceWindow.CopyDescription">
+        <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
+        <translation>Copia a identidade do dispositivo para a área de transferência, um dado por linha.</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // The game input service as the tester window sees it: devices and their
 // elements, addressed by 0-based index, values read on demand.
@@ -69,10 +70,57 @@ struct GameInputStick {
     float reportsPerSecond = 0;
 };
 
-// What a device says about itself beyond its name.
+// What a device says about itself beyond its name. Every text in it is the
+// device's own, or its driver's: untrusted.
 struct GameInputIdentity {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
+    std::uint16_t productVersion = 0;
+    // 0 where the device does not tell.
+    std::uint16_t firmwareVersion = 0;
+    QString serial;
+    QString guid;
+    // The kind of controller the service recognises ("Xbox 360", "PS4");
+    // empty where it does not.
+    QString controllerType;
+    // The service's game-controller mapping for it; empty where it has none.
+    QString mapping;
+    enum class Connection { Unknown, Wired, Wireless };
+    Connection connection = Connection::Unknown;
+    enum class Battery { Unknown, Empty, Low, Medium, Full };
+    Battery battery = Battery::Unknown;
+};
+
+// What a device can be asked to do.
+struct GameInputOutputs {
+    bool rumble = false;
+    bool triggerRumble = false;
+    bool light = false;
+};
+
+// A device's motion sensors, as read at one moment.
+struct GameInputMotion {
+    bool gyroscope = false;
+    bool accelerometer = false;
+    // Of everything reported since the previous read, the reading of largest
+    // magnitude, so that a flick shows at its peak: degrees per second about
+    // X, Y and Z, and g along them.
+    std::array<float, 3> rotation{};
+    std::array<float, 3> acceleration{};
+    // While the device has lain still for two seconds, the gyroscope's mean
+    // over them.
+    bool still = false;
+    std::array<float, 3> drift{};
+};
+
+// A finger on a touchpad: where (0 to 1 from the top left) and how hard
+// (0 to 1). A finger that touched and left since the previous read counts
+// as down once.
+struct GameInputFinger {
+    bool down = false;
+    float x = 0;
+    float y = 0;
+    float pressure = 0;
 };
 
 class GameInputDevice {
@@ -99,6 +147,53 @@ public:
     }
     // Forgets what the stick went through, to measure it again.
     virtual void ClearStick(std::int32_t index) { Q_UNUSED(index); }
+
+    // Outputs, each asked of the device: the answer is empty when the
+    // device took the request, or says why it did not. Zero strengths stop.
+    virtual GameInputOutputs Outputs() { return {}; }
+    virtual QString Rumble(std::uint16_t lowFrequency, std::uint16_t highFrequency,
+                           std::uint32_t milliseconds)
+    {
+        Q_UNUSED(lowFrequency);
+        Q_UNUSED(highFrequency);
+        Q_UNUSED(milliseconds);
+        return QStringLiteral("no rumble");
+    }
+    virtual QString RumbleTriggers(std::uint16_t left, std::uint16_t right,
+                                   std::uint32_t milliseconds)
+    {
+        Q_UNUSED(left);
+        Q_UNUSED(right);
+        Q_UNUSED(milliseconds);
+        return QStringLiteral("no trigger rumble");
+    }
+    virtual QString SetLight(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+    {
+        Q_UNUSED(red);
+        Q_UNUSED(green);
+        Q_UNUSED(blue);
+        return QStringLiteral("no light");
+    }
+    // Gives the light back what it showed before a colour was set, as far
+    // as the service can tell.
+    virtual void RestoreLight() {}
+
+    // Motion sensors and touchpads report only while watched (the Device
+    // window shows the device).
+    virtual void Watch(bool watched) { Q_UNUSED(watched); }
+    virtual bool ReadMotion(GameInputMotion &motion)
+    {
+        Q_UNUSED(motion);
+        return false;
+    }
+    virtual std::int32_t TouchpadCount() { return 0; }
+    // The fingers a touchpad can tell apart, each as last reported.
+    virtual bool ReadTouchpad(std::int32_t index, std::vector<GameInputFinger> &fingers)
+    {
+        Q_UNUSED(index);
+        Q_UNUSED(fingers);
+        return false;
+    }
 };
 
 class GameInputManager {

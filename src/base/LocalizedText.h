@@ -170,6 +170,82 @@ inline constexpr LocalizedTextConstant DownText{"DeviceWindow.DownText", "down"}
 inline constexpr LocalizedTextConstant LeftText{"DeviceWindow.LeftText", "left"};
 inline constexpr LocalizedTextConstant CentredText{"DeviceWindow.CentredText", "centred"};
 inline constexpr LocalizedTextConstant NoneText{"DeviceWindow.NoneText", "none"};
+// Outputs, motion sensors, touchpads and identity.
+inline constexpr LocalizedTextConstant OutputsTitle{"DeviceWindow.OutputsTitle",
+                                                    "Rumble and light"};
+inline constexpr LocalizedTextConstant RumbleLabel{"DeviceWindow.RumbleLabel", "Rumble:"};
+inline constexpr LocalizedTextConstant LowMotorCaption{"DeviceWindow.LowMotorCaption",
+                                                       "Low-frequency motor"};
+inline constexpr LocalizedTextConstant HighMotorCaption{"DeviceWindow.HighMotorCaption",
+                                                        "High-frequency motor"};
+inline constexpr LocalizedTextConstant BothMotorsCaption{"DeviceWindow.BothMotorsCaption",
+                                                         "Both motors"};
+inline constexpr LocalizedTextConstant TriggerRumbleLabel{"DeviceWindow.TriggerRumbleLabel",
+                                                          "Trigger rumble:"};
+inline constexpr LocalizedTextConstant LeftTriggerCaption{"DeviceWindow.LeftTriggerCaption",
+                                                          "Left trigger"};
+inline constexpr LocalizedTextConstant RightTriggerCaption{"DeviceWindow.RightTriggerCaption",
+                                                           "Right trigger"};
+inline constexpr LocalizedTextConstant LightLabel{"DeviceWindow.LightLabel", "Light:"};
+inline constexpr LocalizedTextConstant RedCaption{"DeviceWindow.RedCaption", "Red"};
+inline constexpr LocalizedTextConstant GreenCaption{"DeviceWindow.GreenCaption", "Green"};
+inline constexpr LocalizedTextConstant BlueCaption{"DeviceWindow.BlueCaption", "Blue"};
+inline constexpr LocalizedTextConstant WhiteCaption{"DeviceWindow.WhiteCaption", "White"};
+inline constexpr LocalizedTextConstant OffCaption{"DeviceWindow.OffCaption", "Off"};
+inline constexpr LocalizedTextConstant RumbleDescription{"DeviceWindow.RumbleDescription",
+                                                         "Runs for a second at full strength."};
+inline constexpr LocalizedTextConstant NoRumbleText{"DeviceWindow.NoRumbleText",
+                                                    "This device has no rumble motors."};
+inline constexpr LocalizedTextConstant NoTriggerRumbleText{
+    "DeviceWindow.NoTriggerRumbleText", "This device has no rumble motors in its triggers."};
+inline constexpr LocalizedTextConstant NoLightText{"DeviceWindow.NoLightText",
+                                                   "This device has no light."};
+inline constexpr LocalizedTextConstant RefusedText{"DeviceWindow.RefusedText",
+                                                   "The device refused: %REASON%"};
+inline constexpr LocalizedTextConstant MotionTitle{"DeviceWindow.MotionTitle", "Motion sensors"};
+inline constexpr LocalizedTextConstant GyroscopeName{"DeviceWindow.GyroscopeName", "Gyroscope"};
+inline constexpr LocalizedTextConstant AccelerometerName{"DeviceWindow.AccelerometerName",
+                                                         "Accelerometer"};
+inline constexpr LocalizedTextConstant DriftName{"DeviceWindow.DriftName", "Gyroscope drift"};
+inline constexpr LocalizedTextConstant RotationReading{"DeviceWindow.RotationReading",
+                                                       "%X%, %Y%, %Z% degrees per second"};
+inline constexpr LocalizedTextConstant AccelerationReading{"DeviceWindow.AccelerationReading",
+                                                           "%X%, %Y%, %Z% g"};
+inline constexpr LocalizedTextConstant NotStillText{"DeviceWindow.NotStillText",
+                                                    "lay the device still for two seconds"};
+inline constexpr LocalizedTextConstant TouchpadsTitle{"DeviceWindow.TouchpadsTitle", "Touchpads"};
+inline constexpr LocalizedTextConstant TouchpadName{"DeviceWindow.TouchpadName",
+                                                    "Touchpad %NUMBER%"};
+inline constexpr LocalizedTextConstant FingerReading{
+    "DeviceWindow.FingerReading", "finger at %X% across, %Y% down, pressure %PRESSURE%"};
+inline constexpr LocalizedTextConstant NoFingerText{"DeviceWindow.NoFingerText", "no finger"};
+inline constexpr LocalizedTextConstant IdentityTitle{"DeviceWindow.IdentityTitle", "Identity"};
+inline constexpr LocalizedTextConstant NameLabel{"DeviceWindow.NameLabel", "Name"};
+inline constexpr LocalizedTextConstant VendorLabel{"DeviceWindow.VendorLabel", "Vendor ID"};
+inline constexpr LocalizedTextConstant ProductLabel{"DeviceWindow.ProductLabel", "Product ID"};
+inline constexpr LocalizedTextConstant ProductVersionLabel{"DeviceWindow.ProductVersionLabel",
+                                                           "Product version"};
+inline constexpr LocalizedTextConstant FirmwareLabel{"DeviceWindow.FirmwareLabel",
+                                                     "Firmware version"};
+inline constexpr LocalizedTextConstant SerialLabel{"DeviceWindow.SerialLabel", "Serial number"};
+inline constexpr LocalizedTextConstant GuidLabel{"DeviceWindow.GuidLabel", "GUID"};
+inline constexpr LocalizedTextConstant TypeLabel{"DeviceWindow.TypeLabel", "Controller type"};
+inline constexpr LocalizedTextConstant MappingLabel{"DeviceWindow.MappingLabel", "Mapping"};
+inline constexpr LocalizedTextConstant ConnectionLabel{"DeviceWindow.ConnectionLabel",
+                                                       "Connection"};
+inline constexpr LocalizedTextConstant BatteryLabel{"DeviceWindow.BatteryLabel", "Battery"};
+inline constexpr LocalizedTextConstant UnknownText{"DeviceWindow.UnknownText", "unknown"};
+inline constexpr LocalizedTextConstant NoMappingText{"DeviceWindow.NoMappingText", "none"};
+inline constexpr LocalizedTextConstant WiredText{"DeviceWindow.WiredText", "wired"};
+inline constexpr LocalizedTextConstant WirelessText{"DeviceWindow.WirelessText", "wireless"};
+inline constexpr LocalizedTextConstant EmptyText{"DeviceWindow.EmptyText", "empty"};
+inline constexpr LocalizedTextConstant LowText{"DeviceWindow.LowText", "low"};
+inline constexpr LocalizedTextConstant MediumText{"DeviceWindow.MediumText", "medium"};
+inline constexpr LocalizedTextConstant FullText{"DeviceWindow.FullText", "full"};
+inline constexpr LocalizedTextConstant CopyCaption{"DeviceWindow.CopyCaption", "Copy"};
+inline constexpr LocalizedTextConstant CopyDescription{
+    "DeviceWindow.CopyDescription",
+    "Puts the device's identity on the clipboard as text, one fact a line."};
 } // namespace DeviceWindowText
 
 namespace CheckForUpdateContainerControlText {

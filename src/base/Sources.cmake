@@ -10,6 +10,8 @@ target_sources(quillomat_core PRIVATE
     base/LayoutText.h
     base/LocalizedText.cpp
     base/LocalizedText.h
+    base/MotionGauge.cpp
+    base/MotionGauge.h
     base/Seams.cpp
     base/Seams.h
     base/Shell.cpp

@@ -93,6 +93,9 @@ Readout::Readout(const QString &name, QWidget *parent)
     setAccessibleName(name);
     setToolTip(name);
     setFocusPolicy(Qt::TabFocus);
+    // Each paints all of itself, the window's ground first where it shows:
+    // nothing under it is drawn again at every frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Readout::paintFocus(QPainter &painter) const
@@ -107,7 +110,6 @@ void Readout::paintFocus(QPainter &painter) const
 StickView::StickView(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(200, 200);
 }
 
@@ -194,7 +196,6 @@ void StickView::paintEvent(QPaintEvent *)
 AxisBar::AxisBar(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 20);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -271,6 +272,7 @@ QString ButtonLamp::reading() const
 void ButtonLamp::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF lamp = QRectF(rect()).adjusted(3, 3, -3, -3);
     painter.setBrush(colour(this, pressed_ ? QPalette::Highlight : QPalette::Base));
@@ -309,6 +311,7 @@ QString HatCross::reading() const
 void HatCross::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
     const double arm = width() / 3.0;
     // Up, right, down, left, as the direction bits count.
     const QRectF arms[] = {{arm, 2, arm, arm - 2},
@@ -322,6 +325,88 @@ void HatCross::paintEvent(QPaintEvent *)
         painter.setPen(
             QPen(colour(this, pointing || pointed ? QPalette::Highlight : QPalette::Mid), 2));
         painter.drawRect(arms[bit].adjusted(1, 1, -1, -1));
+    }
+    paintFocus(painter);
+}
+
+TextReadout::TextReadout(const QString &name, QWidget *parent)
+    : Readout(name, parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+bool TextReadout::show(const QString &reading)
+{
+    if (reading == reading_)
+        return false;
+    reading_ = reading;
+    update();
+    return true;
+}
+
+QSize TextReadout::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(accessibleName() + QStringLiteral(": ") + reading_) + 8,
+            fontMetrics().height() + 6};
+}
+
+void TextReadout::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(colour(this, QPalette::WindowText));
+    painter.drawText(rect().adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(accessibleName() + QStringLiteral(": ") + reading_,
+                                              Qt::ElideRight, width() - 8));
+    paintFocus(painter);
+}
+
+TouchpadView::TouchpadView(const QString &name, QWidget *parent)
+    : Readout(name, parent)
+{
+    setFixedSize(240, 120);
+}
+
+bool TouchpadView::show(const std::vector<GameInputFinger> &fingers)
+{
+    const auto same = [](const GameInputFinger &a, const GameInputFinger &b) {
+        return a.down == b.down && a.x == b.x && a.y == b.y && a.pressure == b.pressure;
+    };
+    if (std::equal(fingers.begin(), fingers.end(), fingers_.begin(), fingers_.end(), same))
+        return false;
+    fingers_ = fingers;
+    update();
+    return true;
+}
+
+QString TouchpadView::reading() const
+{
+    QStringList touching;
+    for (const GameInputFinger &finger : fingers_) {
+        if (finger.down)
+            touching << DeviceWindowText::FingerReading.text()
+                            .replace(QLatin1String("%X%"), percentText(finger.x))
+                            .replace(QLatin1String("%Y%"), percentText(finger.y))
+                            .replace(QLatin1String("%PRESSURE%"), percentText(finger.pressure));
+    }
+    return touching.isEmpty() ? DeviceWindowText::NoFingerText.text()
+                              : touching.join(QStringLiteral("; "));
+}
+
+void TouchpadView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour(this, QPalette::Base));
+    painter.setPen(colour(this, QPalette::Mid));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour(this, QPalette::Highlight));
+    for (const GameInputFinger &finger : fingers_) {
+        if (finger.down) {
+            const double radius = 5 + 10 * finger.pressure;
+            painter.drawEllipse(QPointF(finger.x * width(), finger.y * height()), radius, radius);
+        }
     }
     paintFocus(painter);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 // The pictures of the Device window. Each is a readout: the keyboard reaches
 // it, and a screen reader reads it by its name and by its reading, in words,
@@ -100,4 +101,38 @@ protected:
 private:
     std::uint32_t now_ = 0;
     std::uint32_t seen_ = 0;
+};
+
+// A reading in words, shown as its name and the reading.
+class TextReadout final : public Readout {
+    Q_OBJECT
+
+public:
+    TextReadout(const QString &name, QWidget *parent);
+    bool show(const QString &reading);
+    QString reading() const override { return reading_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString reading_;
+};
+
+// A touchpad as a rectangle, with a circle for each finger on it, the
+// larger the harder it presses.
+class TouchpadView final : public Readout {
+    Q_OBJECT
+
+public:
+    TouchpadView(const QString &name, QWidget *parent);
+    bool show(const std::vector<GameInputFinger> &fingers);
+    QString reading() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<GameInputFinger> fingers_;
 };

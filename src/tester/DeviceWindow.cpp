@@ -6,11 +6,16 @@
 #include "tester/DeviceViews.h"
 #include "tester/MainWindow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,8 +44,94 @@ QString elided(const QWidget *widget, const QString &text)
 QGroupBox *section(QWidget *content, const LocalizedTextConstant &title)
 {
     auto *box = new QGroupBox(title.text(), content);
+    // A title over a plain ground: the parts, drawn often, cover their
+    // ground themselves.
+    box->setFlat(true);
     content->layout()->addWidget(box);
     return box;
+}
+
+// Outputs run a second at full strength.
+constexpr std::uint16_t fullStrength = 0xFFFF;
+constexpr std::uint32_t outputMs = 1000;
+constexpr int mostTouchpads = 4;
+
+// What a device says, on one line: control and formatting characters, and
+// line and paragraph separators, are shown as spaces.
+QString singleLine(const QString &text)
+{
+    QString line;
+    line.reserve(text.size());
+    for (const char32_t character : text.toUcs4()) {
+        const QChar::Category category = QChar::category(character);
+        if (category == QChar::Other_Control || category == QChar::Other_Format ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+            line += QLatin1Char(' ');
+        else
+            line += QString::fromUcs4(&character, 1);
+    }
+    return line;
+}
+
+QString hex(std::uint16_t value)
+{
+    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
+}
+
+QString threeValues(const LocalizedTextConstant &text, const std::array<float, 3> &values,
+                    int decimals)
+{
+    const QLocale locale;
+    return text.text()
+        .replace(QLatin1String("%X%"), locale.toString(values[0], 'f', decimals))
+        .replace(QLatin1String("%Y%"), locale.toString(values[1], 'f', decimals))
+        .replace(QLatin1String("%Z%"), locale.toString(values[2], 'f', decimals));
+}
+
+QString connectionText(GameInputIdentity::Connection connection)
+{
+    using Connection = GameInputIdentity::Connection;
+    return (connection == Connection::Wired      ? DeviceWindowText::WiredText
+            : connection == Connection::Wireless ? DeviceWindowText::WirelessText
+                                                 : DeviceWindowText::UnknownText)
+        .text();
+}
+
+QString batteryText(GameInputIdentity::Battery battery)
+{
+    using Battery = GameInputIdentity::Battery;
+    return (battery == Battery::Empty    ? DeviceWindowText::EmptyText
+            : battery == Battery::Low    ? DeviceWindowText::LowText
+            : battery == Battery::Medium ? DeviceWindowText::MediumText
+            : battery == Battery::Full   ? DeviceWindowText::FullText
+                                         : DeviceWindowText::UnknownText)
+        .text();
+}
+
+// What a device says about itself, as label and value, one fact each.
+QList<std::pair<QString, QString>> identityFacts(const QString &name,
+                                                 const GameInputIdentity &identity)
+{
+    using namespace DeviceWindowText;
+    QList<std::pair<QString, QString>> facts{
+        {NameLabel.text(), singleLine(name)},
+        {VendorLabel.text(), hex(identity.vendorId)},
+        {ProductLabel.text(), hex(identity.productId)},
+        {ProductVersionLabel.text(), hex(identity.productVersion)}};
+    if (identity.firmwareVersion)
+        facts.append({FirmwareLabel.text(), hex(identity.firmwareVersion)});
+    if (!identity.serial.isEmpty())
+        facts.append({SerialLabel.text(), singleLine(identity.serial)});
+    facts.append({GuidLabel.text(), singleLine(identity.guid)});
+    facts.append({TypeLabel.text(), identity.controllerType.isEmpty()
+                                        ? UnknownText.text()
+                                        : singleLine(identity.controllerType)});
+    facts.append({MappingLabel.text(), identity.mapping.isEmpty() ? NoMappingText.text()
+                                                                  : singleLine(identity.mapping)});
+    facts.append({ConnectionLabel.text(), connectionText(identity.connection)});
+    if (identity.battery != GameInputIdentity::Battery::Unknown)
+        facts.append({BatteryLabel.text(), batteryText(identity.battery)});
+    return facts;
 }
 
 } // namespace
@@ -82,17 +173,46 @@ DeviceWindow::DeviceWindow(MainWindow *tester)
     followPickedDevice();
 
     const QRect available = tester->screen()->availableGeometry();
-    resize(QSize(560, 640).boundedTo(available.size() * 9 / 10));
+    resize(QSize(600, 700).boundedTo(available.size() * 9 / 10));
     setMaximumWidth(available.width());
+}
+
+DeviceWindow::~DeviceWindow()
+{
+    letGoOfDevice();
+}
+
+void DeviceWindow::letGoOfDevice()
+{
+    if (!device_)
+        return;
+    if (outputsUsed_) {
+        const GameInputOutputs outputs = device_->Outputs();
+        if (outputs.rumble)
+            device_->Rumble(0, 0, 0);
+        if (outputs.triggerRumble)
+            device_->RumbleTriggers(0, 0, 0);
+        device_->RestoreLight();
+        outputsUsed_ = false;
+    }
+    device_->Watch(false);
+    device_ = nullptr;
 }
 
 void DeviceWindow::followPickedDevice()
 {
+    letGoOfDevice();
     device_ = tester_->pickedDevice();
+    if (device_)
+        device_->Watch(true);
     sticks_.clear();
     axes_.clear();
     buttons_.clear();
     hats_.clear();
+    touchpads_.clear();
+    rotation_ = acceleration_ = drift_ = nullptr;
+    refusal_ = nullptr;
+    connection_ = battery_ = nullptr;
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("DeviceParts"));
     auto *layout = new QVBoxLayout(content);
@@ -153,6 +273,9 @@ void DeviceWindow::followPickedDevice()
             buttons->setColumnStretch(lampsPerRow, 1);
         if (hats)
             hats->addStretch();
+        addTouchpadsAndMotion(content);
+        addOutputs(content);
+        addIdentity(content);
     }
     layout->addStretch();
     scrollArea_->setWidget(content);
@@ -173,10 +296,185 @@ void DeviceWindow::showDeviceName()
                                           MainWindowText::DisconnectedDeviceText.text(), name));
 }
 
+void DeviceWindow::addTouchpadsAndMotion(QWidget *content)
+{
+    const int touchpadCount = std::min(device_->TouchpadCount(), mostTouchpads);
+    if (touchpadCount > 0) {
+        auto *layout = new QHBoxLayout(section(content, DeviceWindowText::TouchpadsTitle));
+        for (int index = 0; index < touchpadCount; ++index) {
+            auto *view =
+                new TouchpadView(DeviceWindowText::TouchpadName.text().replace(
+                                     QLatin1String("%NUMBER%"), QString::number(index + 1)),
+                                 content);
+            layout->addWidget(view);
+            touchpads_.emplace_back(view, index);
+        }
+        layout->addStretch();
+    }
+    GameInputMotion motion;
+    if (!device_->ReadMotion(motion))
+        return;
+    auto *layout = new QVBoxLayout(section(content, DeviceWindowText::MotionTitle));
+    const auto addReadout = [content, layout](const LocalizedTextConstant &name) {
+        auto *readout = new TextReadout(name.text(), content);
+        layout->addWidget(readout);
+        return readout;
+    };
+    if (motion.gyroscope) {
+        rotation_ = addReadout(DeviceWindowText::GyroscopeName);
+        drift_ = addReadout(DeviceWindowText::DriftName);
+    }
+    if (motion.accelerometer)
+        acceleration_ = addReadout(DeviceWindowText::AccelerometerName);
+}
+
+void DeviceWindow::addOutputs(QWidget *content)
+{
+    const GameInputOutputs outputs = device_->Outputs();
+    QGroupBox *box = section(content, DeviceWindowText::OutputsTitle);
+    auto *layout = new QVBoxLayout(box);
+    using Request = QString (*)(GameInputDevice *);
+    struct Control {
+        const LocalizedTextConstant &caption;
+        Request request;
+    };
+    // A row of controls under its label, each disabled, saying why, where the
+    // device lacks what it asks for.
+    const auto addRow = [&](const LocalizedTextConstant &label, bool available,
+                            const LocalizedTextConstant &lacking, const QString &description,
+                            std::initializer_list<Control> controls) {
+        layout->addWidget(new QLabel(label.text(), box));
+        auto *row = new QHBoxLayout;
+        for (const Control &control : controls) {
+            auto *button = new QPushButton(control.caption.text(), box);
+            button->setObjectName(
+                QLatin1String(control.caption.key).mid(QLatin1String("DeviceWindow.").size()));
+            button->setEnabled(available);
+            button->setToolTip(available ? QString() : lacking.text());
+            button->setAccessibleDescription(available ? description : lacking.text());
+            connect(button, &QPushButton::clicked, this, [this, request = control.request] {
+                if (!device_)
+                    return;
+                outputsUsed_ = true;
+                ask(request(device_));
+            });
+            row->addWidget(button);
+        }
+        row->addStretch();
+        layout->addLayout(row);
+    };
+    using namespace DeviceWindowText;
+    const QString aSecond = RumbleDescription.text();
+    addRow(RumbleLabel, outputs.rumble, NoRumbleText, aSecond,
+           {{LowMotorCaption,
+             [](GameInputDevice *device) {
+                 return device->Rumble(fullStrength, 0, outputMs);
+             }},
+            {HighMotorCaption,
+             [](GameInputDevice *device) {
+                 return device->Rumble(0, fullStrength, outputMs);
+             }},
+            {BothMotorsCaption, [](GameInputDevice *device) {
+                 return device->Rumble(fullStrength, fullStrength, outputMs);
+             }}});
+    addRow(TriggerRumbleLabel, outputs.triggerRumble, NoTriggerRumbleText, aSecond,
+           {{LeftTriggerCaption,
+             [](GameInputDevice *device) {
+                 return device->RumbleTriggers(fullStrength, 0, outputMs);
+             }},
+            {RightTriggerCaption, [](GameInputDevice *device) {
+                 return device->RumbleTriggers(0, fullStrength, outputMs);
+             }}});
+    addRow(LightLabel, outputs.light, NoLightText, QString(),
+           {{RedCaption,
+             [](GameInputDevice *device) {
+                 return device->SetLight(255, 0, 0);
+             }},
+            {GreenCaption,
+             [](GameInputDevice *device) {
+                 return device->SetLight(0, 255, 0);
+             }},
+            {BlueCaption,
+             [](GameInputDevice *device) {
+                 return device->SetLight(0, 0, 255);
+             }},
+            {WhiteCaption,
+             [](GameInputDevice *device) {
+                 return device->SetLight(255, 255, 255);
+             }},
+            {OffCaption, [](GameInputDevice *device) {
+                 return device->SetLight(0, 0, 0);
+             }}});
+    refusal_ = new QLabel(box);
+    refusal_->setObjectName(QStringLiteral("Refusal"));
+    refusal_->setTextFormat(Qt::PlainText);
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+    layout->addWidget(refusal_);
+}
+
+void DeviceWindow::ask(const QString &refusal)
+{
+    refusal_->setText(refusal.isNull() ? QString()
+                                       : DeviceWindowText::RefusedText.text().replace(
+                                             QLatin1String("%REASON%"), singleLine(refusal)));
+    refusal_->setVisible(!refusal.isNull());
+}
+
+void DeviceWindow::addIdentity(QWidget *content)
+{
+    QGroupBox *box = section(content, DeviceWindowText::IdentityTitle);
+    auto *layout = new QFormLayout(box);
+    for (const auto &[label, value] : identityFacts(device_->Name(), device_->Identity())) {
+        // Read-only fields: long values scroll in them, the window keeps its width.
+        auto *field = new QLineEdit(value, box);
+        field->setReadOnly(true);
+        field->setCursorPosition(0);
+        layout->addRow(label, field);
+        if (label == DeviceWindowText::ConnectionLabel.text())
+            connection_ = field;
+        else if (label == DeviceWindowText::BatteryLabel.text())
+            battery_ = field;
+    }
+    auto *copy = new QPushButton(DeviceWindowText::CopyCaption.text(), box);
+    copy->setObjectName(QStringLiteral("CopyIdentity"));
+    copy->setAccessibleDescription(DeviceWindowText::CopyDescription.text());
+    copy->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (!device_)
+            return;
+        QString text;
+        for (const auto &[label, value] : identityFacts(device_->Name(), device_->Identity()))
+            text += label + QLatin1String(": ") + value + QLatin1Char('\n');
+        QGuiApplication::clipboard()->setText(text);
+    });
+    layout->addRow(copy);
+}
+
 void DeviceWindow::followTick()
 {
     for (std::size_t index = 0; index < reaches_.size(); ++index)
         reaches_[index] = tester_->reach(static_cast<int>(index));
+    // Numbers a person reads, not a picture: each shows the peak since the
+    // tick before, so that a flick shows all the same.
+    GameInputMotion motion;
+    if (device_ && (rotation_ || acceleration_) && device_->ReadMotion(motion)) {
+        using namespace DeviceWindowText;
+        if (rotation_) {
+            rotation_->show(threeValues(RotationReading, motion.rotation, 1));
+            drift_->show(motion.still ? threeValues(RotationReading, motion.drift, 2)
+                                      : NotStillText.text());
+        }
+        if (acceleration_)
+            acceleration_->show(threeValues(AccelerationReading, motion.acceleration, 2));
+    }
+    if (device_ && (connection_ || battery_)) {
+        const GameInputIdentity identity = device_->Identity();
+        if (connection_ && connection_->text() != connectionText(identity.connection))
+            connection_->setText(connectionText(identity.connection));
+        if (battery_ && battery_->text() != batteryText(identity.battery))
+            battery_->setText(batteryText(identity.battery));
+    }
     for (const Stick &stick : sticks_) {
         const QString figures = stick.view->figures().join(QLatin1Char('\n'));
         if (stick.figures->text() != figures)
@@ -245,11 +543,12 @@ void DeviceWindow::addSticks(QWidget *content, std::vector<bool> &inStick)
 void DeviceWindow::frame()
 {
     bool moved = false;
+    if (device_ && device_->Connected() != connected_) {
+        // Plugged in or out: the window starts again from what it now has.
+        followPickedDevice();
+        return;
+    }
     if (device_) {
-        if (device_->Connected() != connected_) {
-            connected_ = !connected_;
-            showDeviceName();
-        }
         for (const Stick &stick : sticks_) {
             GameInputStick reading;
             moved =
@@ -276,6 +575,10 @@ void DeviceWindow::frame()
             const auto now = static_cast<std::uint32_t>(present(index));
             moved = cross->show(now, now | reach(index).seenBits) || moved;
         }
+        for (const auto &[view, index] : touchpads_) {
+            std::vector<GameInputFinger> fingers;
+            moved = (device_->ReadTouchpad(index, fingers) && view->show(fingers)) || moved;
+        }
     }
     calmFrames_ = moved ? 0 : calmFrames_ + 1;
     const int interval = calmFrames_ < calmFramesBeforeRest ? movingFrameMs : restingFrameMs;
@@ -286,6 +589,7 @@ void DeviceWindow::frame()
 void DeviceWindow::closeEvent(QCloseEvent *event)
 {
     frameTimer_->stop();
+    letGoOfDevice();
     letGo();
     QWidget::closeEvent(event);
 }

@@ -11,6 +11,9 @@ class AxisBar;
 class ButtonLamp;
 class GameInputDevice;
 class HatCross;
+class QLineEdit;
+class TextReadout;
+class TouchpadView;
 class QLabel;
 class QScrollArea;
 class QTimer;
@@ -18,15 +21,21 @@ class StickView;
 
 // The device picked in the tester window, drawn: its sticks with the
 // outline of where they went and their figures, its other axes as bars, its
-// buttons as lamps and its hats as crosses. It follows the tester's popup,
-// and is drawn often while the device moves, seldom while it rests. Made
-// when first opened; Escape closes it.
+// buttons as lamps, its hats as crosses, its touchpads and motion sensors;
+// controls for its rumble motors and light; and what it says about itself,
+// to read and to copy. It follows the tester's popup, and is drawn often
+// while the device moves, seldom while it rests. Made when first opened;
+// Escape closes it. No output it started goes on after it lets go of the
+// device: closed, another device picked, the device unplugged, the program
+// ending.
 class DeviceWindow final : public QWidget, public SingleInstance<DeviceWindow> {
     Q_OBJECT
 
 public:
     // Shows the Device window over the tester window, made when there is none.
     static DeviceWindow *showFor(MainWindow *tester);
+
+    ~DeviceWindow() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -45,6 +54,13 @@ private:
     void followTick();
     // The device's name, and whether it is unplugged.
     void showDeviceName();
+    void addTouchpadsAndMotion(QWidget *content);
+    void addOutputs(QWidget *content);
+    void addIdentity(QWidget *content);
+    // Asks the device for an output; tells why when it refuses.
+    void ask(const QString &refusal);
+    // Stops what this window started and stops watching the device.
+    void letGoOfDevice();
 
     MainWindow *tester_;
     GameInputDevice *device_ = nullptr;
@@ -65,4 +81,14 @@ private:
     std::vector<std::pair<AxisBar *, int>> axes_;
     std::vector<std::pair<ButtonLamp *, int>> buttons_;
     std::vector<std::pair<HatCross *, int>> hats_;
+    std::vector<std::pair<TouchpadView *, int>> touchpads_;
+    TextReadout *rotation_ = nullptr;
+    TextReadout *acceleration_ = nullptr;
+    TextReadout *drift_ = nullptr;
+    QLabel *refusal_ = nullptr;
+    // Facts that change while the device is plugged in.
+    QLineEdit *connection_ = nullptr;
+    QLineEdit *battery_ = nullptr;
+    // An output was asked for: it is stopped when the window lets go.
+    bool outputsUsed_ = false;
 };

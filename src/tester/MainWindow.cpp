@@ -72,6 +72,8 @@ MainWindow::~MainWindow()
     // The menu bar outlives the window: it goes back before the window's
     // children are deleted.
     Shell::instance()->takeMenuBarBack(this);
+    // The Device window lets go of its device while the device is there.
+    delete DeviceWindow::existing();
     deviceElement_.clear();
     gameInputManager_.reset();
 }

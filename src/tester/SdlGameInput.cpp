@@ -1,5 +1,6 @@
 #include "tester/SdlGameInput.h"
 
+#include "base/MotionGauge.h"
 #include "tester/StickGauge.h"
 
 #include <SDL.h>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <map>
+#include <numbers>
 #include <span>
 #include <utility>
 
@@ -150,6 +153,61 @@ ControllerNames controllerNames(int deviceIndex, int axes, int buttons, int hats
     return names;
 }
 
+// The controller types SDL recognises, by the names people know them by.
+QString controllerTypeName(SDL_GameControllerType type)
+{
+    switch (type) {
+    case SDL_CONTROLLER_TYPE_XBOX360:
+        return QStringLiteral("Xbox 360");
+    case SDL_CONTROLLER_TYPE_XBOXONE:
+        return QStringLiteral("Xbox One");
+    case SDL_CONTROLLER_TYPE_PS3:
+        return QStringLiteral("PS3");
+    case SDL_CONTROLLER_TYPE_PS4:
+        return QStringLiteral("PS4");
+    case SDL_CONTROLLER_TYPE_PS5:
+        return QStringLiteral("PS5");
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_PRO:
+        return QStringLiteral("Switch Pro");
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_LEFT:
+        return QStringLiteral("Joy-Con (L)");
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_RIGHT:
+        return QStringLiteral("Joy-Con (R)");
+    case SDL_CONTROLLER_TYPE_NINTENDO_SWITCH_JOYCON_PAIR:
+        return QStringLiteral("Joy-Con pair");
+    case SDL_CONTROLLER_TYPE_AMAZON_LUNA:
+        return QStringLiteral("Amazon Luna");
+    case SDL_CONTROLLER_TYPE_GOOGLE_STADIA:
+        return QStringLiteral("Google Stadia");
+    case SDL_CONTROLLER_TYPE_NVIDIA_SHIELD:
+        return QStringLiteral("NVIDIA Shield");
+    case SDL_CONTROLLER_TYPE_VIRTUAL:
+        return QStringLiteral("virtual");
+    default:
+        return {};
+    }
+}
+
+// Nothing after a request SDL did (`result` 0), else why it did not.
+template <typename Call> QString failure(Call request)
+{
+    SDL_ClearError();
+    if (request() == 0)
+        return {};
+    const QString reason = QString::fromUtf8(SDL_GetError());
+    return reason.isEmpty() ? QStringLiteral("no reason given") : reason;
+}
+
+// The colours SDL's drivers and the kernel's give PlayStation light bars by
+// player number: the light of a pad nobody set.
+constexpr std::array<std::array<Uint8, 3>, 4> playerColours{
+    {{0x00, 0x00, 0x40}, {0x40, 0x00, 0x00}, {0x00, 0x40, 0x00}, {0x20, 0x00, 0x20}}};
+
+// The motion and touch events the adapter reads, with the joystick's.
+constexpr std::array<Uint32, 4> controllerEvents{
+    SDL_CONTROLLERTOUCHPADDOWN, SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP,
+    SDL_CONTROLLERSENSORUPDATE};
+
 QString elementName(const char *kind, int index, const QString &controllerName)
 {
     QString name = QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(index);
@@ -222,6 +280,15 @@ public:
     {
         identity_.vendorId = SDL_JoystickGetDeviceVendor(deviceIndex);
         identity_.productId = SDL_JoystickGetDeviceProduct(deviceIndex);
+        identity_.productVersion = SDL_JoystickGetDeviceProductVersion(deviceIndex);
+        char guid[33];
+        SDL_JoystickGetGUIDString(guid_, guid, sizeof guid);
+        identity_.guid = QString::fromLatin1(guid);
+        identity_.controllerType = controllerTypeName(SDL_GameControllerTypeForIndex(deviceIndex));
+        if (char *mapping = SDL_GameControllerMappingForDeviceIndex(deviceIndex)) {
+            identity_.mapping = QString::fromUtf8(mapping);
+            SDL_free(mapping);
+        }
     }
 
     ~SdlGameInputDevice() override
@@ -230,11 +297,164 @@ public:
         close();
     }
 
+    GameInputIdentity Identity() const override
+    {
+        GameInputIdentity identity = identity_;
+        SDL_Joystick *joystick = liveJoystick();
+        if (!joystick)
+            return identity;
+        identity.firmwareVersion = SDL_JoystickGetFirmwareVersion(joystick);
+        if (const char *serial = SDL_JoystickGetSerial(joystick))
+            identity.serial = QString::fromUtf8(serial);
+        using Battery = GameInputIdentity::Battery;
+        const SDL_JoystickPowerLevel power = SDL_JoystickCurrentPowerLevel(joystick);
+        identity.connection =
+            power == SDL_JOYSTICK_POWER_UNKNOWN ? GameInputIdentity::Connection::Unknown
+            : power == SDL_JOYSTICK_POWER_WIRED ? GameInputIdentity::Connection::Wired
+                                                : GameInputIdentity::Connection::Wireless;
+        identity.battery = power == SDL_JOYSTICK_POWER_EMPTY    ? Battery::Empty
+                           : power == SDL_JOYSTICK_POWER_LOW    ? Battery::Low
+                           : power == SDL_JOYSTICK_POWER_MEDIUM ? Battery::Medium
+                           : power == SDL_JOYSTICK_POWER_FULL   ? Battery::Full
+                                                                : Battery::Unknown;
+        return identity;
+    }
+
+    GameInputOutputs Outputs() override
+    {
+        SDL_Joystick *joystick = liveJoystick();
+        if (!joystick)
+            return {};
+        return {SDL_JoystickHasRumble(joystick) == SDL_TRUE,
+                SDL_JoystickHasRumbleTriggers(joystick) == SDL_TRUE,
+                SDL_JoystickHasLED(joystick) == SDL_TRUE};
+    }
+
+    QString Rumble(std::uint16_t lowFrequency, std::uint16_t highFrequency,
+                   std::uint32_t milliseconds) override
+    {
+        SDL_Joystick *joystick = liveJoystick();
+        return joystick ? failure([=] {
+            return SDL_JoystickRumble(joystick, lowFrequency, highFrequency, milliseconds);
+        })
+                        : unpluggedText();
+    }
+
+    QString RumbleTriggers(std::uint16_t left, std::uint16_t right,
+                           std::uint32_t milliseconds) override
+    {
+        SDL_Joystick *joystick = liveJoystick();
+        return joystick ? failure([=] {
+            return SDL_JoystickRumbleTriggers(joystick, left, right, milliseconds);
+        })
+                        : unpluggedText();
+    }
+
+    QString SetLight(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override
+    {
+        SDL_Joystick *joystick = liveJoystick();
+        if (!joystick)
+            return unpluggedText();
+        const QString refused =
+            failure([=] { return SDL_JoystickSetLED(joystick, red, green, blue); });
+        lightSet_ = lightSet_ || refused.isEmpty();
+        return refused;
+    }
+
+    // SDL cannot tell what a light shows. Until a colour is set here, it
+    // shows what its driver gave it: for a PlayStation pad, the colour of its
+    // player number, which it gets back.
+    void RestoreLight() override
+    {
+        SDL_Joystick *joystick = liveJoystick();
+        if (!lightSet_ || !joystick)
+            return;
+        lightSet_ = false;
+        // A pad without a player number shows the first player's colour.
+        const int player = std::max(0, SDL_JoystickGetPlayerIndex(joystick));
+        const auto &colour = playerColours[static_cast<std::size_t>(player) % playerColours.size()];
+        SDL_JoystickSetLED(joystick, colour[0], colour[1], colour[2]);
+    }
+
+    void Watch(bool watched) override
+    {
+        watched_ = watched;
+        followWatching();
+    }
+
+    bool ReadMotion(GameInputMotion &motion) override
+    {
+        manager_->refresh();
+        if (!controller_)
+            return false;
+        motion.gyroscope = SDL_GameControllerHasSensor(controller_, SDL_SENSOR_GYRO);
+        motion.accelerometer = SDL_GameControllerHasSensor(controller_, SDL_SENSOR_ACCEL);
+        motion_.read(motion);
+        return motion.gyroscope || motion.accelerometer;
+    }
+
+    std::int32_t TouchpadCount() override
+    {
+        return controller_ ? std::max(0, SDL_GameControllerGetNumTouchpads(controller_)) : 0;
+    }
+
+    bool ReadTouchpad(std::int32_t index, std::vector<GameInputFinger> &fingers) override
+    {
+        manager_->refresh();
+        if (index < 0 || index >= TouchpadCount())
+            return false;
+        auto &touchpad = touchpads_[index];
+        auto &touching = touching_[index];
+        const auto count = static_cast<std::size_t>(std::clamp(
+            SDL_GameControllerGetNumTouchpadFingers(controller_, index), 0, mostFingers));
+        touchpad.resize(count);
+        touching.resize(count);
+        fingers = touchpad;
+        // A finger that left since the last read was shown once; now it is up.
+        for (std::size_t finger = 0; finger < count; ++finger)
+            touchpad[finger].down = touching[finger];
+        return true;
+    }
+
+    // A sensor's report, in SDL's units.
+    void sensed(int sensor, const float *data, std::uint32_t ms)
+    {
+        constexpr float degreesPerRadian = 180 / std::numbers::pi_v<float>;
+        constexpr float metresPerSecondSquaredPerG = 9.80665f;
+        if (sensor == SDL_SENSOR_GYRO)
+            motion_.reportRotation({data[0] * degreesPerRadian, data[1] * degreesPerRadian,
+                                    data[2] * degreesPerRadian},
+                                   ms);
+        else if (sensor == SDL_SENSOR_ACCEL)
+            motion_.reportAcceleration({data[0] / metresPerSecondSquaredPerG,
+                                        data[1] / metresPerSecondSquaredPerG,
+                                        data[2] / metresPerSecondSquaredPerG},
+                                       ms);
+    }
+
+    // A finger's report: down, moved or up.
+    void touched(const SDL_ControllerTouchpadEvent &event)
+    {
+        if (event.touchpad < 0 || event.finger < 0 || event.finger >= mostFingers)
+            return;
+        auto &touchpad = touchpads_[event.touchpad];
+        auto &touching = touching_[event.touchpad];
+        const auto finger = static_cast<std::size_t>(event.finger);
+        if (touchpad.size() <= finger)
+            touchpad.resize(finger + 1);
+        if (touching.size() <= finger)
+            touching.resize(finger + 1);
+        const bool up = event.type == SDL_CONTROLLERTOUCHPADUP;
+        touching[finger] = !up;
+        // Down until the next read, even if it has left already.
+        touchpad[finger] = {true, std::clamp(event.x, 0.0f, 1.0f), std::clamp(event.y, 0.0f, 1.0f),
+                            std::clamp(event.pressure, 0.0f, 1.0f)};
+    }
+
     SdlGameInputDevice(const SdlGameInputDevice &) = delete;
     SdlGameInputDevice &operator=(const SdlGameInputDevice &) = delete;
 
     QString Name() const override { return name_; }
-    GameInputIdentity Identity() const override { return identity_; }
     bool Connected() const override { return connected_; }
 
     std::int32_t ElementCount() override
@@ -333,6 +553,7 @@ public:
         connected_ = true;
         if (!elements_.empty())
             open();
+        followWatching();
     }
 
 private:
@@ -359,9 +580,47 @@ private:
 
     void close()
     {
+        closeController();
         if (joystick_)
             SDL_JoystickClose(joystick_);
         joystick_ = nullptr;
+    }
+
+    static QString unpluggedText() { return QStringLiteral("the device is unplugged"); }
+    // A device says how many fingers its touchpads tell apart: no more than this.
+    static constexpr int mostFingers = 16;
+
+    // While watched and plugged in, the game controller is open with its
+    // sensors on, so that they and the touchpads report.
+    void followWatching()
+    {
+        if (!watched_ || !connected_) {
+            closeController();
+            return;
+        }
+        const int deviceIndex = currentDeviceIndex();
+        if (controller_ || deviceIndex < 0 || !SDL_IsGameController(deviceIndex))
+            return;
+        controller_ = SDL_GameControllerOpen(deviceIndex);
+        if (!controller_)
+            return;
+        manager_->followPumping();
+        for (const SDL_SensorType sensor : {SDL_SENSOR_GYRO, SDL_SENSOR_ACCEL}) {
+            if (SDL_GameControllerHasSensor(controller_, sensor))
+                SDL_GameControllerSetSensorEnabled(controller_, sensor, SDL_TRUE);
+        }
+    }
+
+    void closeController()
+    {
+        if (!controller_)
+            return;
+        for (const SDL_SensorType sensor : {SDL_SENSOR_GYRO, SDL_SENSOR_ACCEL}) {
+            if (SDL_GameControllerHasSensor(controller_, sensor))
+                SDL_GameControllerSetSensorEnabled(controller_, sensor, SDL_FALSE);
+        }
+        SDL_GameControllerClose(controller_);
+        controller_ = nullptr;
     }
 
     SdlGameInputManager *manager_;
@@ -372,6 +631,14 @@ private:
     GameInputIdentity identity_;
     bool connected_ = true;
     SDL_Joystick *joystick_ = nullptr;
+    // The light was set here, and may need giving back.
+    bool lightSet_ = false;
+    bool watched_ = false;
+    SDL_GameController *controller_ = nullptr;
+    MotionGauge motion_;
+    // Each touchpad's fingers as last reported, and which touch it now.
+    std::map<int, std::vector<GameInputFinger>> touchpads_;
+    std::map<int, std::vector<bool>> touching_;
     // Axes, buttons and hats: as the elements were listed, and as now.
     std::array<int, 3> layoutCounts_{};
     std::array<int, 3> liveCounts_{};
@@ -486,6 +753,9 @@ std::unique_ptr<SdlGameInputManager> SdlGameInputManager::create()
     SDL_GameControllerEventState(SDL_IGNORE);
     SDL_JoystickEventState(SDL_ENABLE);
     SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBATTERYUPDATED);
+    // But for the motion sensors and touchpads, which have no joystick events.
+    for (const Uint32 type : controllerEvents)
+        SDL_EventState(type, SDL_ENABLE);
 
     std::unique_ptr<SdlGameInputManager> manager(new SdlGameInputManager);
     manager->followDevices();
@@ -499,6 +769,9 @@ SdlGameInputManager::~SdlGameInputManager()
     // Nobody reads SDL's events any more: keep them from piling up.
     SDL_JoystickEventState(SDL_IGNORE);
     SDL_FlushEvents(SDL_JOYAXISMOTION, SDL_JOYBATTERYUPDATED);
+    for (const Uint32 type : controllerEvents)
+        SDL_EventState(type, SDL_IGNORE);
+    SDL_FlushEvents(controllerEvents.front(), controllerEvents.back());
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -555,6 +828,18 @@ void SdlGameInputManager::drainEvents()
                 break;
             default:
                 break;
+            }
+        }
+    }
+    while ((count = SDL_PeepEvents(events, std::size(events), SDL_GETEVENT,
+                                   controllerEvents.front(), controllerEvents.back())) > 0) {
+        for (const SDL_Event &event : std::span(events, static_cast<std::size_t>(count))) {
+            if (event.type == SDL_CONTROLLERSENSORUPDATE) {
+                if (SdlGameInputDevice *device = reportingDevice(event.csensor.which))
+                    device->sensed(event.csensor.sensor, event.csensor.data,
+                                   event.csensor.timestamp);
+            } else if (SdlGameInputDevice *device = reportingDevice(event.ctouchpad.which)) {
+                device->touched(event.ctouchpad);
             }
         }
     }

@@ -19,6 +19,8 @@ add_library(quillomat-sdl MODULE
     tester/SdlGameInput.cpp
     tester/SdlGameInput.h
     tester/SdlGameInputPlugin.cpp
+    base/MotionGauge.cpp
+    base/MotionGauge.h
     tester/StickGauge.cpp
     tester/StickGauge.h
 )

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """What a screen reader receives from the real program over AT-SPI: names,
 roles, relations and descriptions of its controls, fresh values in the element
-list without an announcement for each refresh, and the About box read as a
-dialog when it appears. The test starts its own D-Bus session and
+list without an announcement for each refresh, the About box read as a
+dialog when it appears, and the rumble it starts stopped by a signal. The test starts its own D-Bus session and
 accessibility bus, and says it is a screen reader, as Orca does.
 Usage (under X): screen_reader.py <quillomat-demo>"""
 import sys
@@ -60,5 +60,13 @@ with ScreenReader() as reader, Program(sys.argv[1]) as program:
     check(roles == ["check box Automatically check for update at launch.",
                     "check box Reset the preferences at next launch.", "push button Ok"],
           f"Preferences' controls: {roles}")
+    # Both motors started in the Device window stop when a signal ends the
+    # program; the demo pad says on standard error what it was asked.
+    click(find(sheet, "push button", "Ok"))
+    click(find(app, "menu item", "Device window"))
+    click(wait_for(lambda: find(app, "push button", "Both motors"), "Device window"))
+    wait_for(lambda: "rumble 65535 65535" in program.stderr(), "rumble")
     program.quit("TERM")
+    asked = [line.split(": ")[1] for line in program.stderr().splitlines() if "Pad: rumble" in line]
+    check(asked == ["rumble 65535 65535", "rumble 0 0"], f"the rumble asked, then at SIGTERM: {asked}")
 finish()

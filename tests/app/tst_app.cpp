@@ -68,6 +68,8 @@ QStringList clippedTexts(const QWidget *window)
             clipped.append(window->objectName() + '/' + control->objectName());
     };
     for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window))
+            continue;
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect area = label->contentsRect();
         check(label, !label->text().isEmpty() && area.contains(label->fontMetrics().boundingRect(
@@ -492,7 +494,8 @@ private slots:
         const auto look = [&](QWidget *window) {
             QVERIFY(QTest::qWaitForWindowActive(window));
             for (QWidget *control : window->findChildren<QWidget *>()) {
-                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window))
+                if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window) ||
+                    !control->isEnabled())
                     continue;
                 window->setFocus();
                 const QImage before = control->grab().toImage();

@@ -1,6 +1,7 @@
 #include "VirtualJoystick.h"
 #include "base/GameInput.h"
 #include "base/LayoutText.h"
+#include "base/MotionGauge.h"
 #include "base/ValueText.h"
 #include "prefs/PreferencesModule.h"
 #include "support/TestApp.h"
@@ -9,6 +10,7 @@
 #include "tester/MainWindow.h"
 
 #include <QAccessible>
+#include <QClipboard>
 
 #include <cmath>
 #include <numbers>
@@ -96,6 +98,46 @@ struct WidePad final : GameInputManager, GameInputDevice, GameInputElement {
     GameInputElement *Element(std::int32_t) override { return this; }
     std::int32_t Value() const override { return value; }
     std::int32_t value = 40000;
+};
+
+// A pad SDL's virtual pads cannot be: motion sensors, a touchpad, a battery,
+// an identity, and a name that tries to be more than one line and wider
+// than any screen.
+struct SensorPad final : GameInputManager, GameInputDevice {
+    std::int32_t DeviceCount() override { return 1; }
+    GameInputDevice *Device(std::int32_t) override { return this; }
+    QString Name() const override { return "Sensor\nVendor ID: 0000\u202E" + QString(3000, 'W'); }
+    std::int32_t ElementCount() override { return 0; }
+    GameInputElement *Element(std::int32_t) override { return nullptr; }
+    GameInputIdentity Identity() const override
+    {
+        return {0x054c,
+                0x0ce6,
+                0x0100,
+                0x0220,
+                "a4:53\r\n",
+                "030000004c050000e60c000000016800",
+                "PS5",
+                "030000004c050000e60c000000016800,DualSense,a:b0",
+                GameInputIdentity::Connection::Wireless,
+                GameInputIdentity::Battery::Medium};
+    }
+    void Watch(bool on) override { watched = on; }
+    bool ReadMotion(GameInputMotion &motion) override
+    {
+        motion.gyroscope = motion.accelerometer = true;
+        gauge.read(motion);
+        return true;
+    }
+    std::int32_t TouchpadCount() override { return 1; }
+    bool ReadTouchpad(std::int32_t, std::vector<GameInputFinger> &touching) override
+    {
+        touching = fingers;
+        return true;
+    }
+    MotionGauge gauge;
+    std::vector<GameInputFinger> fingers{{true, 0.25f, 0.5f, 1}, {}};
+    bool watched = false;
 };
 
 } // namespace
@@ -652,6 +694,108 @@ private slots:
         QTRY_COMPARE(DeviceWindow::existing()->findChildren<Readout *>().size(), 1);
         QTest::keyClick(DeviceWindow::existing(), Qt::Key_Escape);
         QVERIFY(!DeviceWindow::existing());
+    }
+
+    // Outputs the Device window starts are stopped, and the light given
+    // back, on every road away from the device; an unplugged one can be
+    // asked nothing.
+    void outputsStopOnEveryRoadAway_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<QStringList>("after");
+        const QStringList stopped{"rumble 0 0", "triggers 0 0", "light 0 0 64"};
+        QTest::newRow("window closed") << "close" << stopped;
+        QTest::newRow("another device picked") << "pick" << stopped;
+        QTest::newRow("tester window gone") << "release" << stopped;
+        QTest::newRow("device unplugged") << "unplug" << QStringList();
+    }
+    void outputsStopOnEveryRoadAway()
+    {
+        QFETCH(QString, road);
+        QFETCH(QStringList, after);
+        VirtualJoystick pad({"Rumble Pad", 2, 1, 0, false, 0, 0, true});
+        VirtualJoystick other({"Quiet Pad", 0, 1, 0});
+        popup()->setCurrentIndex(0);
+        QPointer<DeviceWindow> window = DeviceWindow::showFor(MainWindow::instance());
+        for (const char *name : {"BothMotorsCaption", "RightTriggerCaption", "RedCaption"})
+            window->findChild<QPushButton *>(name)->click();
+        const QStringList asked{"rumble 65535 65535", "triggers 0 65535", "light 255 0 0"};
+        QCOMPARE(pad.requests(), asked);
+        if (road == "close")
+            window->close();
+        else if (road == "pick")
+            popup()->setCurrentIndex(1);
+        else if (road == "release")
+            MainWindow::release();
+        else
+            pad.detach();
+        QTRY_VERIFY(!window || !window->findChild<QPushButton *>("RedCaption")->isEnabled());
+        QCOMPARE(pad.requests(), asked + after);
+    }
+
+    // A control for an output the device lacks is disabled and says why; a
+    // request the device refuses is told; the device's own identity is
+    // copied, one fact a line.
+    void outputsLackedOrRefusedAreToldAndTheIdentityCopied()
+    {
+        VirtualJoystick pad({"Jammed Pad", 0, 1, 0, true, 0x054c, 0x0ce6, true});
+        VirtualJoystick plain({"Plain Pad", 0, 1, 0});
+        popup()->setCurrentIndex(0);
+        DeviceWindow *window = DeviceWindow::showFor(MainWindow::instance());
+        pad.refuseRequests("motor jammed");
+        window->findChild<QPushButton *>("LowMotorCaption")->click();
+        QCOMPARE(window->findChild<QLabel *>("Refusal")->text(),
+                 "The device refused: motor jammed");
+        window->findChild<QPushButton *>("CopyIdentity")->click();
+        const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(copied.mid(0, 3),
+                 (QStringList{"Name: Jammed Pad", "Vendor ID: 054c", "Product ID: 0ce6"}));
+        QVERIFY2(copied.contains("Controller type: PS5"), qPrintable(copied.join('|')));
+        popup()->setCurrentIndex(1);
+        auto *light = window->findChild<QPushButton *>("RedCaption");
+        QVERIFY(!light->isEnabled() && light->toolTip() == "This device has no light." &&
+                light->accessibleDescription() == light->toolTip());
+    }
+
+    // What only a fake can have: motion sensors read at their peak and, once
+    // still for two seconds, their drift; a touchpad's fingers; a battery;
+    // an identity whose texts are each one line and never widen the window.
+    void sensorsTouchpadsAndIdentityAsTheWindowShowsThem()
+    {
+        auto *pad = new SensorPad;
+        seams().createGameInputManager = [pad] {
+            return std::unique_ptr<GameInputManager>(pad);
+        };
+        popup()->setCurrentIndex(0);
+        QPointer<DeviceWindow> window = DeviceWindow::showFor(MainWindow::instance());
+        QVERIFY(pad->watched);
+        auto *frames = window->findChild<QTimer *>();
+        frames->stop();
+        pad->gauge.reportRotation({500, 0, 0}, 0); // a flick, between two frames
+        for (std::uint32_t ms = 4; ms <= 2004; ms += 4) {
+            pad->gauge.reportRotation({0.5f, -0.25f, 0}, ms);
+            pad->gauge.reportAcceleration({0, 0, 1}, ms);
+        }
+        QMetaObject::invokeMethod(frames, "timeout");
+        tick();
+        QStringList readings;
+        for (const char *name : {"Gyroscope", "Gyroscope drift", "Accelerometer", "Touchpad 1"})
+            readings << heard(name);
+        QCOMPARE(readings,
+                 (QStringList{"Gyroscope: 500.0, 0.0, 0.0 degrees per second",
+                              "Gyroscope drift: 0.50, -0.25, 0.00 degrees per second",
+                              "Accelerometer: 0.00, 0.00, 1.00 g",
+                              "Touchpad 1: finger at 25.0% across, 50.0% down, pressure 100.0%"}));
+        window->findChild<QPushButton *>("CopyIdentity")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text().remove(QString(3000, 'W')),
+                 "Name: Sensor Vendor ID: 0000 \nVendor ID: 054c\nProduct ID: 0ce6\n"
+                 "Product version: 0100\nFirmware version: 0220\nSerial number: a4:53  \n"
+                 "GUID: 030000004c050000e60c000000016800\nController type: PS5\n"
+                 "Mapping: 030000004c050000e60c000000016800,DualSense,a:b0\n"
+                 "Connection: wireless\nBattery: medium\n");
+        QVERIFY(window->minimumSizeHint().width() < window->screen()->availableSize().width());
+        window->close();
+        QVERIFY(!pad->watched);
     }
 
     // While the device moves the Device window draws at least 30 frames a
