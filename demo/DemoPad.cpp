@@ -2,17 +2,25 @@
 
 #include "DemoScript.h"
 
-#include <QTimer>
-
+#include <chrono>
 #include <cstdio>
 
-DemoPad::DemoPad(QObject *parent)
-    : QObject(parent)
-    , timer_(new QTimer(this))
+namespace {
+
+// How often the pad takes its next position: more often than SDL reads it.
+constexpr std::chrono::milliseconds stepInterval(4);
+
+} // namespace
+
+DemoPad::~DemoPad()
 {
-    timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setInterval(20);
-    connect(timer_, &QTimer::timeout, this, &DemoPad::step);
+    {
+        const std::lock_guard lock(stopMutex_);
+        stopping_ = true;
+    }
+    stop_.notify_one();
+    if (player_.joinable())
+        player_.join();
 }
 
 void DemoPad::plugIn()
@@ -29,20 +37,21 @@ void DemoPad::plugIn()
     pad_->onRequest([](const QString &request) {
         std::fprintf(stderr, "%s: %s\n", name, qPrintable(request));
     });
-    clock_.start();
-    step();
-    timer_->start();
-}
-
-void DemoPad::step()
-{
-    const DemoScript::PadState state = DemoScript::stateAt(clock_.elapsed());
-    // One report: SDL reads none of it before all of it is set.
-    SDL_LockJoysticks();
-    for (int axis = 0; axis < DemoScript::axisCount; ++axis)
-        pad_->setAxis(axis, state.axes[axis]);
-    for (int button = 0; button < DemoScript::buttonCount; ++button)
-        pad_->setButton(button, state.buttons[button]);
-    pad_->setHat(0, state.hat);
-    SDL_UnlockJoysticks();
+    player_ = std::thread([this] {
+        const auto started = std::chrono::steady_clock::now();
+        std::unique_lock lock(stopMutex_);
+        do {
+            const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - started);
+            const DemoScript::PadState state = DemoScript::stateAt(elapsed.count());
+            // One report: SDL reads none of it before all of it is set.
+            SDL_LockJoysticks();
+            for (int axis = 0; axis < DemoScript::axisCount; ++axis)
+                pad_->setAxis(axis, state.axes[axis]);
+            for (int button = 0; button < DemoScript::buttonCount; ++button)
+                pad_->setButton(button, state.buttons[button]);
+            pad_->setHat(0, state.hat);
+            SDL_UnlockJoysticks();
+        } while (!stop_.wait_for(lock, stepInterval, [this] { return stopping_; }));
+    });
 }

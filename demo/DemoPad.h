@@ -2,31 +2,31 @@
 
 #include "VirtualJoystick.h"
 
-#include <QElapsedTimer>
-#include <QObject>
-
+#include <condition_variable>
+#include <mutex>
 #include <optional>
-
-class QTimer;
+#include <thread>
 
 // An SDL virtual game controller, "Quillomat Demo Pad", that moves by itself
-// through the demo script, driven by a timer on the UI thread. It appears to
-// the program like any pad plugged in.
-class DemoPad final : public QObject {
-    Q_OBJECT
-
+// through the demo script. It appears to the program like any pad plugged
+// in, and moves on a thread of its own, as a real pad moves whatever the
+// program is busy with.
+class DemoPad final {
 public:
     static constexpr const char *name = "Quillomat Demo Pad";
 
-    explicit DemoPad(QObject *parent = nullptr);
+    DemoPad() = default;
+    ~DemoPad();
+    DemoPad(const DemoPad &) = delete;
+    DemoPad &operator=(const DemoPad &) = delete;
 
     void plugIn();
     bool isAttached() const { return pad_ && pad_->isAttached(); }
 
 private:
-    void step();
-
     std::optional<VirtualJoystick> pad_;
-    QTimer *timer_ = nullptr;
-    QElapsedTimer clock_;
+    std::thread player_;
+    std::mutex stopMutex_;
+    std::condition_variable stop_;
+    bool stopping_ = false;
 };

@@ -64,6 +64,17 @@ QColor colour(const QWidget *widget, QPalette::ColorRole role)
     return widget->palette().color(role);
 }
 
+// The circle and cross a stick is drawn over: faint, on light and dark
+// grounds alike.
+QColor guideColour(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    return QColor::fromRgbF(base.redF() + (text.redF() - base.redF()) * 0.3,
+                            base.greenF() + (text.greenF() - base.greenF()) * 0.3,
+                            base.blueF() + (text.blueF() - base.blueF()) * 0.3);
+}
+
 // Where each whole degree of direction points, through its middle: the
 // outline's corners, on a circle of radius 1 (Y upwards).
 const std::array<QPointF, 360> &directions()
@@ -93,9 +104,6 @@ Readout::Readout(const QString &name, QWidget *parent)
     setAccessibleName(name);
     setToolTip(name);
     setFocusPolicy(Qt::TabFocus);
-    // Each paints all of itself, the window's ground first where it shows:
-    // nothing under it is drawn again at every frame.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Readout::paintFocus(QPainter &painter) const
@@ -110,6 +118,8 @@ void Readout::paintFocus(QPainter &painter) const
 StickView::StickView(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
+    // It covers all of itself: nothing under it is drawn again at each frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(200, 200);
 }
 
@@ -155,7 +165,7 @@ void StickView::paintEvent(QPaintEvent *)
         picture_.fill(colour(this, QPalette::Base));
         QPainter picture(&picture_);
         picture.setRenderHint(QPainter::Antialiasing);
-        picture.setPen(QPen(colour(this, QPalette::Mid), 1));
+        picture.setPen(QPen(guideColour(palette()), 1));
         picture.drawLine(QPointF(centre.x() - radius, centre.y()),
                          QPointF(centre.x() + radius, centre.y()));
         picture.drawLine(QPointF(centre.x(), centre.y() - radius),
@@ -196,6 +206,7 @@ void StickView::paintEvent(QPaintEvent *)
 AxisBar::AxisBar(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 20);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -272,7 +283,6 @@ QString ButtonLamp::reading() const
 void ButtonLamp::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF lamp = QRectF(rect()).adjusted(3, 3, -3, -3);
     painter.setBrush(colour(this, pressed_ ? QPalette::Highlight : QPalette::Base));
@@ -311,7 +321,6 @@ QString HatCross::reading() const
 void HatCross::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     const double arm = width() / 3.0;
     // Up, right, down, left, as the direction bits count.
     const QRectF arms[] = {{arm, 2, arm, arm - 2},
@@ -353,7 +362,6 @@ QSize TextReadout::sizeHint() const
 void TextReadout::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     painter.setPen(colour(this, QPalette::WindowText));
     painter.drawText(rect().adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      fontMetrics().elidedText(accessibleName() + QStringLiteral(": ") + reading_,
@@ -364,6 +372,7 @@ void TextReadout::paintEvent(QPaintEvent *)
 TouchpadView::TouchpadView(const QString &name, QWidget *parent)
     : Readout(name, parent)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(240, 120);
 }
 

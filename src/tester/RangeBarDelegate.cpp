@@ -111,8 +111,10 @@ void RangeBarDelegate::paintBar(QPainter *painter, const QStyleOptionViewItem &o
     const double from = at(cellNumber(index, 1));
     const double to = std::max(at(cellNumber(index, 3)), from + 2);
     painter->fillRect(QRectF(from, bar.top(), to - from, bar.height()), span_);
+    // Now: a notch above and below, clear of the numbers.
     const double now = std::clamp(at(cellNumber(index, 2)), bar.left() + 1, bar.right() - 1);
-    painter->fillRect(QRectF(now - 1, bar.top(), 2, bar.height()),
-                      option.palette.color(QPalette::Highlight));
+    const QColor notch = option.palette.color(QPalette::Highlight);
+    painter->fillRect(QRectF(now - 1, bar.top(), 2, 3), notch);
+    painter->fillRect(QRectF(now - 1, bar.bottom() - 3, 2, 3), notch);
     painter->restore();
 }
