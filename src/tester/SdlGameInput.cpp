@@ -604,11 +604,17 @@ private:
         controller_ = SDL_GameControllerOpen(deviceIndex);
         if (!controller_)
             return;
-        manager_->followPumping();
+        bool reports = SDL_GameControllerGetNumTouchpads(controller_) > 0;
         for (const SDL_SensorType sensor : {SDL_SENSOR_GYRO, SDL_SENSOR_ACCEL}) {
-            if (SDL_GameControllerHasSensor(controller_, sensor))
+            if (SDL_GameControllerHasSensor(controller_, sensor)) {
                 SDL_GameControllerSetSensorEnabled(controller_, sensor, SDL_TRUE);
+                reports = true;
+            }
         }
+        // An open game controller costs SDL work at every report: kept only
+        // where it has something to tell.
+        if (!reports)
+            closeController();
     }
 
     void closeController()
