@@ -483,5 +483,9 @@
         <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
         <translation>Legt die Identität des Geräts als Text in die Zwischenablage, eine Angabe pro Zeile.</translation>
     </message>
+    <message id="DeviceWindow.UnpluggedText">
+        <source>The device is unplugged.</source>
+        <translation>Das Gerät ist ausgesteckt.</translation>
+    </message>
 </context>
 </TS>

@@ -483,5 +483,9 @@
         <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
         <translation>Copia la identidad del dispositivo al portapapeles como texto, un dato por línea.</translation>
     </message>
+    <message id="DeviceWindow.UnpluggedText">
+        <source>The device is unplugged.</source>
+        <translation>El dispositivo está desconectado.</translation>
+    </message>
 </context>
 </TS>

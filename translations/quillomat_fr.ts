@@ -483,5 +483,9 @@
         <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
         <translation>Copie l&apos;identité du périphérique dans le presse-papiers, un fait par ligne.</translation>
     </message>
+    <message id="DeviceWindow.UnpluggedText">
+        <source>The device is unplugged.</source>
+        <translation>Le périphérique est débranché.</translation>
+    </message>
 </context>
 </TS>

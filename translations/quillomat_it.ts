@@ -483,5 +483,9 @@
         <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
         <translation>Copia l&apos;identità del dispositivo negli appunti come testo, un dato per riga.</translation>
     </message>
+    <message id="DeviceWindow.UnpluggedText">
+        <source>The device is unplugged.</source>
+        <translation>Il dispositivo è scollegato.</translation>
+    </message>
 </context>
 </TS>

@@ -483,5 +483,9 @@
         <source>Puts the device&apos;s identity on the clipboard as text, one fact a line.</source>
         <translation>Copia a identidade do dispositivo para a área de transferência, um dado por linha.</translation>
     </message>
+    <message id="DeviceWindow.UnpluggedText">
+        <source>The device is unplugged.</source>
+        <translation>O dispositivo está desconectado.</translation>
+    </message>
 </context>
 </TS>

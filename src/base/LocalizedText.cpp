@@ -127,6 +127,7 @@ std::span<const LocalizedTextConstant> allLocalizedTextConstants()
         DeviceWindowText::NoRumbleText,
         DeviceWindowText::NoTriggerRumbleText,
         DeviceWindowText::NoLightText,
+        DeviceWindowText::UnpluggedText,
         DeviceWindowText::RefusedText,
         DeviceWindowText::MotionTitle,
         DeviceWindowText::GyroscopeName,

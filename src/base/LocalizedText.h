@@ -198,6 +198,8 @@ inline constexpr LocalizedTextConstant NoRumbleText{"DeviceWindow.NoRumbleText",
                                                     "This device has no rumble motors."};
 inline constexpr LocalizedTextConstant NoTriggerRumbleText{
     "DeviceWindow.NoTriggerRumbleText", "This device has no rumble motors in its triggers."};
+inline constexpr LocalizedTextConstant UnpluggedText{"DeviceWindow.UnpluggedText",
+                                                     "The device is unplugged."};
 inline constexpr LocalizedTextConstant NoLightText{"DeviceWindow.NoLightText",
                                                    "This device has no light."};
 inline constexpr LocalizedTextConstant RefusedText{"DeviceWindow.RefusedText",

@@ -39,25 +39,33 @@ bool writeReport(const QString &path, const QByteArray &content)
     return file.commit();
 }
 
-QString shownName(const QString &deviceName, std::uint16_t vendorId, std::uint16_t productId)
+QString oneLine(const QString &text, bool dropFormatCharacters)
 {
-    QString shown;
-    shown.reserve(deviceName.size());
-    for (const char32_t character : deviceName.toUcs4()) {
+    QString line;
+    line.reserve(text.size());
+    for (const char32_t character : text.toUcs4()) {
         switch (QChar::category(character)) {
         case QChar::Other_Format:
+            if (!dropFormatCharacters)
+                line += QLatin1Char(' ');
             break;
         case QChar::Other_Control:
         case QChar::Separator_Line:
         case QChar::Separator_Paragraph:
-            shown += QLatin1Char(' ');
+            line += QLatin1Char(' ');
             break;
         default:
-            shown += QString::fromUcs4(&character, 1);
+            line += QString::fromUcs4(&character, 1);
         }
     }
+    return line;
+}
+
+QString shownName(const QString &deviceName, std::uint16_t vendorId, std::uint16_t productId)
+{
+    const QString shown = oneLine(deviceName, true);
     const bool nothingToSee = std::all_of(shown.cbegin(), shown.cend(), [](QChar character) {
-        return character == QLatin1Char('.') || character == QLatin1Char(' ');
+        return character == QLatin1Char('.') || character.category() == QChar::Separator_Space;
     });
     if (!nothingToSee)
         return shown;

@@ -27,12 +27,18 @@ QByteArray reportContent(const QString &deviceName, const QList<Row> &rows);
 // every byte is on disk. On failure an earlier file at `path` is untouched.
 bool writeReport(const QString &path, const QByteArray &content);
 
+// A device's own text on one line: control characters and line or
+// paragraph separators made spaces, format characters (direction overrides,
+// zero-width characters, the byte-order mark), which disguise a text,
+// dropped or made spaces.
+QString oneLine(const QString &text, bool dropFormatCharacters);
+
 // A device's name as the window shows it and the report writes it. Devices
 // name themselves: line breaks and other control characters become spaces,
 // and format characters (direction overrides, zero-width characters, the
 // byte-order mark), which disguise a name, are dropped. A name with nothing
-// to see, empty or only dots and spaces, becomes "Game controller" and the
-// device's USB vendor and product ids.
+// to see, empty or only dots and spaces of any width, becomes "Game
+// controller" and the device's USB vendor and product ids.
 QString shownName(const QString &deviceName, std::uint16_t vendorId, std::uint16_t productId);
 
 // The file name offered for a report: the shown name and ".txt", with each

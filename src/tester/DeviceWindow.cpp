@@ -1,7 +1,9 @@
 #include "tester/DeviceWindow.h"
 
+#include "base/ApplicationServices.h"
 #include "base/GameInput.h"
 #include "base/LocalizedText.h"
+#include "base/Shell.h"
 #include "tester/DeviceReport.h"
 #include "tester/DeviceViews.h"
 #include "tester/MainWindow.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -60,17 +63,14 @@ constexpr int mostTouchpads = 4;
 // line and paragraph separators, are shown as spaces.
 QString singleLine(const QString &text)
 {
-    QString line;
-    line.reserve(text.size());
-    for (const char32_t character : text.toUcs4()) {
-        const QChar::Category category = QChar::category(character);
-        if (category == QChar::Other_Control || category == QChar::Other_Format ||
-            category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
-            line += QLatin1Char(' ');
-        else
-            line += QString::fromUcs4(&character, 1);
-    }
-    return line;
+    return DeviceReport::oneLine(text, false);
+}
+
+// The device's name as the tester shows it, without a twin's number.
+QString shownName(const GameInputDevice *device)
+{
+    const GameInputIdentity identity = device->Identity();
+    return DeviceReport::shownName(device->Name(), identity.vendorId, identity.productId);
 }
 
 QString hex(std::uint16_t value)
@@ -169,12 +169,23 @@ DeviceWindow::DeviceWindow(MainWindow *tester)
     frameTimer_->setTimerType(Qt::PreciseTimer);
     connect(frameTimer_, &QTimer::timeout, this, &DeviceWindow::frame);
     connect(tester, &MainWindow::pickedDeviceChanged, this, &DeviceWindow::followPickedDevice);
+    // The menu bar is the tester window's: its Quit works here too.
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
+            [] { Shell::instance()->quitApplication(); });
     connect(tester, &MainWindow::ticked, this, &DeviceWindow::followTick);
     followPickedDevice();
 
     const QRect available = tester->screen()->availableGeometry();
     resize(QSize(600, 700).boundedTo(available.size() * 9 / 10));
     setMaximumWidth(available.width());
+    // Beside the tester window where the screen has room, over it where not.
+    if (platformPlacesWindows()) {
+        const QRect beside(tester->frameGeometry().topRight() + QPoint(8, 0), size());
+        move(std::clamp(beside.left(), available.left(),
+                        std::max(available.left(), available.right() - width())),
+             std::clamp(beside.top(), available.top(),
+                        std::max(available.top(), available.bottom() - height())));
+    }
 }
 
 DeviceWindow::~DeviceWindow()
@@ -210,6 +221,7 @@ void DeviceWindow::followPickedDevice()
     buttons_.clear();
     hats_.clear();
     touchpads_.clear();
+    outputButtons_.clear();
     rotation_ = acceleration_ = drift_ = nullptr;
     refusal_ = nullptr;
     connection_ = battery_ = nullptr;
@@ -330,7 +342,6 @@ void DeviceWindow::addTouchpadsAndMotion(QWidget *content)
 
 void DeviceWindow::addOutputs(QWidget *content)
 {
-    const GameInputOutputs outputs = device_->Outputs();
     QGroupBox *box = section(content, DeviceWindowText::OutputsTitle);
     auto *layout = new QVBoxLayout(box);
     using Request = QString (*)(GameInputDevice *);
@@ -340,7 +351,7 @@ void DeviceWindow::addOutputs(QWidget *content)
     };
     // A row of controls under its label, each disabled, saying why, where the
     // device lacks what it asks for.
-    const auto addRow = [&](const LocalizedTextConstant &label, bool available,
+    const auto addRow = [&](const LocalizedTextConstant &label, bool GameInputOutputs::*available,
                             const LocalizedTextConstant &lacking, const QString &description,
                             std::initializer_list<Control> controls) {
         layout->addWidget(new QLabel(label.text(), box));
@@ -349,9 +360,7 @@ void DeviceWindow::addOutputs(QWidget *content)
             auto *button = new QPushButton(control.caption.text(), box);
             button->setObjectName(
                 QLatin1String(control.caption.key).mid(QLatin1String("DeviceWindow.").size()));
-            button->setEnabled(available);
-            button->setToolTip(available ? QString() : lacking.text());
-            button->setAccessibleDescription(available ? description : lacking.text());
+            outputButtons_.push_back({button, available, &lacking, description});
             connect(button, &QPushButton::clicked, this, [this, request = control.request] {
                 if (!device_)
                     return;
@@ -365,7 +374,7 @@ void DeviceWindow::addOutputs(QWidget *content)
     };
     using namespace DeviceWindowText;
     const QString aSecond = RumbleDescription.text();
-    addRow(RumbleLabel, outputs.rumble, NoRumbleText, aSecond,
+    addRow(RumbleLabel, &GameInputOutputs::rumble, NoRumbleText, aSecond,
            {{LowMotorCaption,
              [](GameInputDevice *device) {
                  return device->Rumble(fullStrength, 0, outputMs);
@@ -377,7 +386,7 @@ void DeviceWindow::addOutputs(QWidget *content)
             {BothMotorsCaption, [](GameInputDevice *device) {
                  return device->Rumble(fullStrength, fullStrength, outputMs);
              }}});
-    addRow(TriggerRumbleLabel, outputs.triggerRumble, NoTriggerRumbleText, aSecond,
+    addRow(TriggerRumbleLabel, &GameInputOutputs::triggerRumble, NoTriggerRumbleText, aSecond,
            {{LeftTriggerCaption,
              [](GameInputDevice *device) {
                  return device->RumbleTriggers(fullStrength, 0, outputMs);
@@ -385,7 +394,7 @@ void DeviceWindow::addOutputs(QWidget *content)
             {RightTriggerCaption, [](GameInputDevice *device) {
                  return device->RumbleTriggers(0, fullStrength, outputMs);
              }}});
-    addRow(LightLabel, outputs.light, NoLightText, QString(),
+    addRow(LightLabel, &GameInputOutputs::light, NoLightText, QString(),
            {{RedCaption,
              [](GameInputDevice *device) {
                  return device->SetLight(255, 0, 0);
@@ -411,6 +420,20 @@ void DeviceWindow::addOutputs(QWidget *content)
     refusal_->setWordWrap(true);
     refusal_->hide();
     layout->addWidget(refusal_);
+    followOutputs();
+}
+
+void DeviceWindow::followOutputs()
+{
+    const GameInputOutputs outputs = connected_ ? device_->Outputs() : GameInputOutputs();
+    for (const OutputButton &output : outputButtons_) {
+        const bool available = outputs.*output.available;
+        const QString why =
+            connected_ ? output.lacking->text() : DeviceWindowText::UnpluggedText.text();
+        output.button->setEnabled(available);
+        output.button->setToolTip(available ? QString() : why);
+        output.button->setAccessibleDescription(available ? output.description : why);
+    }
 }
 
 void DeviceWindow::ask(const QString &refusal)
@@ -425,7 +448,7 @@ void DeviceWindow::addIdentity(QWidget *content)
 {
     QGroupBox *box = section(content, DeviceWindowText::IdentityTitle);
     auto *layout = new QFormLayout(box);
-    for (const auto &[label, value] : identityFacts(device_->Name(), device_->Identity())) {
+    for (const auto &[label, value] : identityFacts(shownName(device_), device_->Identity())) {
         // Read-only fields: long values scroll in them, the window keeps its width.
         auto *field = new QLineEdit(value, box);
         field->setReadOnly(true);
@@ -444,7 +467,7 @@ void DeviceWindow::addIdentity(QWidget *content)
         if (!device_)
             return;
         QString text;
-        for (const auto &[label, value] : identityFacts(device_->Name(), device_->Identity()))
+        for (const auto &[label, value] : identityFacts(shownName(device_), device_->Identity()))
             text += label + QLatin1String(": ") + value + QLatin1Char('\n');
         QGuiApplication::clipboard()->setText(text);
     });
@@ -468,7 +491,8 @@ void DeviceWindow::followTick()
         if (acceleration_)
             acceleration_->show(threeValues(AccelerationReading, motion.acceleration, 2));
     }
-    if (device_ && (connection_ || battery_)) {
+    // What may change while plugged in, read anew once a second.
+    if (device_ && (connection_ || battery_) && ++ticks_ % 10 == 0) {
         const GameInputIdentity identity = device_->Identity();
         if (connection_ && connection_->text() != connectionText(identity.connection))
             connection_->setText(connectionText(identity.connection));
@@ -544,9 +568,12 @@ void DeviceWindow::frame()
 {
     bool moved = false;
     if (device_ && device_->Connected() != connected_) {
-        // Plugged in or out: the window starts again from what it now has.
-        followPickedDevice();
-        return;
+        // Unplugged, it shows its last state; nothing it was asked for can
+        // go on, or be stopped.
+        connected_ = !connected_;
+        outputsUsed_ = outputsUsed_ && connected_;
+        showDeviceName();
+        followOutputs();
     }
     if (device_) {
         for (const Stick &stick : sticks_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/GameInput.h"
 #include "base/SingleInstance.h"
 #include "tester/MainWindow.h"
 
@@ -12,6 +13,8 @@ class ButtonLamp;
 class GameInputDevice;
 class HatCross;
 class QLineEdit;
+class QPushButton;
+struct LocalizedTextConstant;
 class TextReadout;
 class TouchpadView;
 class QLabel;
@@ -56,6 +59,8 @@ private:
     void showDeviceName();
     void addTouchpadsAndMotion(QWidget *content);
     void addOutputs(QWidget *content);
+    // Each output's control enabled where the device has it and is plugged in.
+    void followOutputs();
     void addIdentity(QWidget *content);
     // Asks the device for an output; tells why when it refuses.
     void ask(const QString &refusal);
@@ -91,4 +96,12 @@ private:
     QLineEdit *battery_ = nullptr;
     // An output was asked for: it is stopped when the window lets go.
     bool outputsUsed_ = false;
+    struct OutputButton {
+        QPushButton *button;
+        bool GameInputOutputs::*available;
+        const LocalizedTextConstant *lacking;
+        QString description;
+    };
+    std::vector<OutputButton> outputButtons_;
+    int ticks_ = 0;
 };

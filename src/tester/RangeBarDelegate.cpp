@@ -14,7 +14,7 @@
 namespace {
 
 constexpr double readableContrast = 4.5;
-constexpr int tickWidth = 14;
+constexpr int tickWidth = 9;
 
 double cellNumber(const QModelIndex &row, int column)
 {
@@ -42,23 +42,15 @@ QColor RangeBarDelegate::spanColour(const QPalette &palette)
 void RangeBarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
-    const QModelIndex first = index.siblingAtColumn(0);
-    if (index.column() > 0) {
+    if (index.column() > 0)
         paintBar(painter, option, index);
-        QStyledItemDelegate::paint(painter, option, index);
+    QStyledItemDelegate::paint(painter, option, index);
+    if (index.column() != 3 || !index.siblingAtColumn(0).data(ElementReach::DoneRole).toBool())
         return;
-    }
-    if (!first.data(ElementReach::DoneRole).toBool()) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
-    }
-    // Ticked at the right of the name, which gives the tick its room.
-    QStyleOptionViewItem named = option;
-    named.rect.setRight(option.rect.right() - tickWidth);
-    QStyledItemDelegate::paint(painter, named, index);
-    const QRectF tick(option.rect.right() - tickWidth + 3, option.rect.center().y() - 4, 8, 8);
-    QPainterPath path(tick.bottomLeft() + QPointF(0, -4));
-    path.lineTo(tick.left() + 3, tick.bottom());
+    // Done: ticked at the end of its bar, clear of the number in the middle.
+    const QRectF tick(option.rect.right() - tickWidth + 2, option.rect.center().y() - 3, 6, 6);
+    QPainterPath path(tick.bottomLeft() + QPointF(0, -3));
+    path.lineTo(tick.left() + 2, tick.bottom());
     path.lineTo(tick.topRight());
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

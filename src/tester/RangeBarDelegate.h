@@ -6,8 +6,8 @@
 // Paints, behind the Min, Now and Max cells of a row of the element list,
 // how much of the element's scale it has covered: the span from Min to Max
 // over the whole scale, with a mark where Now lies, or for a hat the
-// directions seen. An element through its whole scale is ticked beside its
-// name. The cell texts are drawn on top, as they are.
+// directions seen. An element through its whole scale is ticked at the end
+// of its bar. The cell texts are drawn on top, as they are.
 class RangeBarDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

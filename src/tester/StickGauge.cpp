@@ -62,8 +62,11 @@ void StickGauge::report(bool isX, std::int16_t value, std::uint32_t ms)
 void StickGauge::settle(std::uint32_t nowMs)
 {
     takeIn();
-    if (nowMs - stillSinceMs_ >= restMs)
-        restOffset_ = static_cast<float>(std::hypot(x_, y_) / fullDeflection);
+    // Still further out than this, the stick is held, not at rest.
+    constexpr double farthestRest = 0.25;
+    const double offset = std::hypot(x_, y_) / fullDeflection;
+    if (nowMs - stillSinceMs_ >= restMs && offset <= farthestRest)
+        restOffset_ = static_cast<float>(offset);
 }
 
 void StickGauge::clear(std::uint32_t nowMs)

@@ -365,8 +365,8 @@ private slots:
                                 << ".hidden";
         QTest::newRow("nameless") << QByteArray() << "Game controller 1209-0301.txt"
                                   << "Game controller 1209-0301";
-        QTest::newRow("only dots and spaces")
-            << QByteArray(". .") << "Game controller 1209-0301.txt"
+        QTest::newRow("only dots and spaces, of any width")
+            << QString(".\u00A0.\u3000").toUtf8() << "Game controller 1209-0301.txt"
             << "Game controller 1209-0301";
         QTest::newRow("direction override")
             << QString("Pad\u202Eexe.txt").toUtf8() << "Padexe.txt.txt"
@@ -673,7 +673,7 @@ private slots:
             const QImage shown = list->viewport()->grab().toImage();
             const int row = list->visualItemRect(list->topLevelItem(4)).center().y();
             for (const int x : {header->sectionViewportPosition(1) + 5,
-                                header->sectionViewportPosition(3) + header->sectionSize(3) - 5}) {
+                                header->sectionViewportPosition(3) + 5}) {
                 const QColor span = shown.pixelColor(x, row);
                 QVERIFY2(span != palette.color(QPalette::Base) &&
                              contrastRatio(span, palette.color(QPalette::Text)) >= 4.5,
@@ -809,7 +809,7 @@ private slots:
                               "Touchpad 1: finger at 25.0% across, 50.0% down, pressure 100.0%"}));
         window->findChild<QPushButton *>("CopyIdentity")->click();
         QCOMPARE(QGuiApplication::clipboard()->text().remove(QString(3000, 'W')),
-                 "Name: Sensor Vendor ID: 0000 \nVendor ID: 054c\nProduct ID: 0ce6\n"
+                 "Name: Sensor Vendor ID: 0000\nVendor ID: 054c\nProduct ID: 0ce6\n"
                  "Product version: 0100\nFirmware version: 0220\nSerial number: a4:53  \n"
                  "GUID: 030000004c050000e60c000000016800\nController type: PS5\n"
                  "Mapping: 030000004c050000e60c000000016800,DualSense,a:b0\n"
@@ -839,7 +839,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 600) {
-            pad.setAxis(0, Sint16(clock.elapsed() * 50));
+            pad.setAxis(0, Sint16(clock.elapsed() % 100 * 50)); // near the centre: it rests
             QTest::qWait(5);
         }
         QVERIFY2(counter.paints >= 18, qPrintable(QString::number(counter.paints)));
